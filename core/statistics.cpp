@@ -1,0 +1,37 @@
+#include "statistics.h"
+
+#include "conversions.h"
+
+#include <algorithm>
+
+namespace kalendix {
+
+std::string daysFigure(double today, double picked)
+{
+    return formatNumber(dayDifference(today, picked));
+}
+
+std::array<std::string, 6> derivedFigures(std::string_view daysText)
+{
+    const double days = leadingNumber(daysText);
+    const std::int32_t wholeDays = roundToLong(days);
+    return {
+        formatNumber(days * 86400),
+        formatNumber(days * 24),
+        formatNumber(days * 1440),
+        formatLong(wholeQuotient(wholeDays, 365)),
+        formatLong(wholeQuotient(wholeDays, 30)),
+        formatLong(wholeQuotient(wholeDays, 7)),
+    };
+}
+
+std::array<std::string, 7> computeFigures(double today, double picked)
+{
+    std::array<std::string, 7> figures;
+    figures[0] = daysFigure(today, picked);
+    const auto derived = derivedFigures(figures[0]);
+    std::copy(derived.begin(), derived.end(), figures.begin() + 1);
+    return figures;
+}
+
+} // namespace kalendix

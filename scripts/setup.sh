@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs with apt whatever the build and the tests need and the machine lacks; installs nothing when all is there.
+set -euo pipefail
+
+packages=(
+    g++ make cmake          # the toolchain
+    qt6-base-dev            # Qt 6 Widgets and Qt Test, with the platform plugins
+    libgtest-dev            # the core's tests
+    fonts-paratype          # PT Sans: Cyrillic faces for the windows' captions
+    tzdata                  # time zones for the date tests
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+    as_root=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

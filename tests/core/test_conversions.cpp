@@ -1,0 +1,287 @@
+#include "core/conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using namespace kalendix;
+
+TEST(DateValue, KnownDates)
+{
+    const struct
+    {
+        int year, month, day;
+        double expected;
+    } cases[] = {
+        {1899, 12, 30, 0},    {1899, 12, 31, 1},     {1899, 12, 29, -1},     {1900, 1, 1, 2},
+        {1900, 3, 1, 61},     {2001, 1, 1, 36892},   {2003, 4, 6, 37717},    {1001, 1, 1, -328351},
+        {1601, 1, 1, -109205}, {9999, 12, 31, 2958465}, {2000, 2, 29, 36585}, {2026, 12, 6, 46362},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(dateValue(c.year, c.month, c.day), c.expected) << c.year << "-" << c.month << "-" << c.day;
+}
+
+TEST(DateValue, RejectsDatesThatDoNotExist)
+{
+    const struct
+    {
+        int year, month, day;
+    } cases[] = {{2001, 2, 29}, {1900, 2, 29}, {2001, 13, 1}, {2001, 0, 1}, {2001, 4, 31}, {2001, 1, 0}};
+    for (const auto& c : cases)
+        EXPECT_THROW(dateValue(c.year, c.month, c.day), std::invalid_argument) << c.year << "-" << c.month;
+}
+
+// Every day the date picker accepts, against the standard library's own calendar.
+TEST(DateValue, MatchesChronoOverThePickersWholeRange)
+{
+    using namespace std::chrono;
+    const sys_days epoch = year{1899} / December / 30;
+    const sys_days first = year{1601} / January / 1;
+    const sys_days last = year{9999} / December / 31;
+    int mismatches = 0;
+    for (sys_days day = first; day <= last; day += days{1}) {
+        const year_month_day ymd{day};
+        const double expected = static_cast<double>((day - epoch).count());
+        const double actual = dateValue(static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+                                         static_cast<int>(static_cast<unsigned>(ymd.day())));
+        if (actual != expected && ++mismatches <= 5)
+            ADD_FAILURE() << static_cast<int>(ymd.year()) << "-" << static_cast<unsigned>(ymd.month()) << "-"
+                          << static_cast<unsigned>(ymd.day()) << ": " << actual << " != " << expected;
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+class LocalDate : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (const char* tz = std::getenv("TZ"))
+            m_savedZone = tz;
+    }
+    void TearDown() override
+    {
+        if (m_savedZone)
+            setenv("TZ", m_savedZone->c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+    static void useZone(const char* zone)
+    {
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+
+private:
+    std::optional<std::string> m_savedZone;
+};
+
+// The date a zone shows at an instant, including days that daylight saving time shortens, lengthens or starts at
+// midnight, and the day Samoa skipped.
+TEST_F(LocalDate, IsTheCalendarDateOfTheZoneAtMidnight)
+{
+    const struct
+    {
+        const char* zone;
+        std::time_t instant;
+        int year, month, day;
+    } cases[] = {
+        {"UTC", 0, 1970, 1, 1},
+        {"UTC", 86399, 1970, 1, 1},
+        {"UTC", 86400, 1970, 1, 2},
+        {"Europe/Moscow", 1609448400, 2021, 1, 1},           // 2021-01-01 00:00 MSK
+        {"Europe/Moscow", 1609448399, 2020, 12, 31},         // one second earlier
+        {"America/Sao_Paulo", 1541300400, 2018, 11, 4},      // clocks jumped from 00:00 to 01:00
+        {"America/Sao_Paulo", 1550368800, 2019, 2, 16},      // the repeated 23:00 when summer time ended
+        {"America/Sao_Paulo", 1550372400, 2019, 2, 17},
+        {"Pacific/Apia", 1325239200, 2011, 12, 31},          // 2011-12-30 never happened there
+        {"Pacific/Apia", 1325239199, 2011, 12, 29},
+        {"Asia/Kathmandu", 1704046500, 2024, 1, 1},          // 00:00 at UTC+05:45
+        {"Asia/Kathmandu", 1704046499, 2023, 12, 31},
+        {"Australia/Lord_Howe", 1696087800, 2023, 10, 1},    // half-hour shift at 02:00
+        {"America/St_Johns", 1699155000, 2023, 11, 5},       // UTC-03:30, the day summer time ended
+    };
+    for (const auto& c : cases) {
+        useZone(c.zone);
+        EXPECT_EQ(localDateValue(c.instant), dateValue(c.year, c.month, c.day)) << c.zone << " at " << c.instant;
+    }
+}
+
+TEST_F(LocalDate, TodayIsAWholeDay)
+{
+    for (const char* zone : {"UTC", "Pacific/Kiritimati", "America/St_Johns", "Asia/Kathmandu"}) {
+        useZone(zone);
+        const double today = todayDate();
+        EXPECT_EQ(today, std::trunc(today)) << zone;
+    }
+}
+
+TEST(FormatNumber, WholeValuesArePlainDigits)
+{
+    const struct
+    {
+        double value;
+        const char* expected;
+    } cases[] = {
+        {826, "826"},
+        {-5, "-5"},
+        {71366400, "71366400"},
+        {0, "0"},
+        {-0.0, "0"},
+        {2958465.0 * 86400, "255611376000"},
+        {-2958465.0 * 86400, "-255611376000"},
+        {999999999999999, "999999999999999"},
+        {1e20, "100000000000000000000"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(formatNumber(c.value, "."), c.expected) << c.value;
+        EXPECT_EQ(formatNumber(c.value, ","), c.expected) << c.value << " under a comma locale";
+    }
+}
+
+TEST(FormatNumber, FractionsUseTheSeparatorAndFifteenDigits)
+{
+    const struct
+    {
+        double value;
+        const char* separator;
+        const char* expected;
+    } cases[] = {
+        {12.5, ".", "12.5"},
+        {12.5, ",", "12,5"},
+        {-0.25, ",", "-0,25"},
+        {0.1 + 0.2, ".", "0.3"},
+        {1.0 / 3.0, ".", "0.333333333333333"},
+        {2.0 / 3.0, ",", "0,666666666666667"},
+        {123456.789, ".", "123456.789"},
+        {0.00001, ".", "1E-05"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(formatNumber(c.value, c.separator), c.expected) << c.value;
+}
+
+TEST(FormatNumber, RefusesWhatIsNotANumber)
+{
+    EXPECT_THROW(formatNumber(std::numeric_limits<double>::infinity(), "."), std::domain_error);
+    EXPECT_THROW(formatNumber(-std::numeric_limits<double>::infinity(), "."), std::domain_error);
+    EXPECT_THROW(formatNumber(std::numeric_limits<double>::quiet_NaN(), "."), std::domain_error);
+}
+
+TEST(FormatLong, Digits)
+{
+    EXPECT_EQ(formatLong(0), "0");
+    EXPECT_EQ(formatLong(117), "117");
+    EXPECT_EQ(formatLong(-1), "-1");
+    EXPECT_EQ(formatLong(std::numeric_limits<std::int32_t>::min()), "-2147483648");
+    EXPECT_EQ(formatLong(std::numeric_limits<std::int32_t>::max()), "2147483647");
+}
+
+TEST(LeadingNumber, ReadsTheNumberAtTheStart)
+{
+    const struct
+    {
+        const char* text;
+        double expected;
+    } cases[] = {
+        {"826", 826},
+        {"-5", -5},
+        {"+5", 5},
+        {"12,5", 12},
+        {"1 2", 12},
+        {"", 0},
+        {"   ", 0},
+        {"abc", 0},
+        {"x12", 0},
+        {"-", 0},
+        {".", 0},
+        {"--5", 0},
+        {"\t\n 7\t3 \n", 73},
+        {"- 5", -5},
+        {"12.5", 12.5},
+        {"1 2 . 5", 12.5},
+        {".5", 0.5},
+        {"5.", 5},
+        {"1.2.3", 1.2},
+        {"1E3", 1000},
+        {"1e3", 1000},
+        {"1D3", 1000},
+        {"2.5E-1", 0.25},
+        {"1E+2", 100},
+        {"1E", 1},
+        {"1E+", 1},
+        {"1Ex", 1},
+        {"1 E 2", 100},
+        {"12abc", 12},
+        {"1\r2", 1},
+        {"007", 7},
+        {"0", 0},
+        {"1E-400", 0},
+        {"0E999999999999999999999", 0},
+        {"9470 дней", 9470},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(leadingNumber(c.text), c.expected) << '"' << c.text << '"';
+}
+
+TEST(LeadingNumber, LongTextsAndOverflow)
+{
+    EXPECT_DOUBLE_EQ(leadingNumber(std::string(1 << 20, '7') + "E-1048569"), 7777777.777777777);
+    EXPECT_EQ(leadingNumber(std::string(1 << 20, ' ') + "42"), 42);
+    EXPECT_EQ(leadingNumber("0." + std::string(500, '0') + "1E501"), 1);
+    EXPECT_THROW(leadingNumber("1E309"), std::overflow_error);
+    EXPECT_THROW(leadingNumber("-1E400"), std::overflow_error);
+    EXPECT_THROW(leadingNumber(std::string(400, '9')), std::overflow_error);
+    EXPECT_THROW(leadingNumber("1E99999999999999999999"), std::overflow_error);
+}
+
+TEST(LeadingNumber, RoundTripsEveryFormattedWholeNumber)
+{
+    for (double value : {0.0, 1.0, -1.0, 9470.0, -328351.0, 255611376000.0, 999999999999999.0})
+        EXPECT_EQ(leadingNumber(formatNumber(value, ".")), value);
+}
+
+TEST(RoundToLong, HalvesGoToTheEvenNeighbour)
+{
+    const struct
+    {
+        double value;
+        std::int32_t expected;
+    } cases[] = {
+        {0.5, 0},         {1.5, 2},       {2.5, 2},         {3.5, 4},       {-0.5, 0},
+        {-1.5, -2},       {-2.5, -2},     {0.49999999999999994, 0},         {2.4, 2},
+        {2.6, 3},         {-2.6, -3},     {825, 825},       {-5, -5},       {2147483647.4, 2147483647},
+        {-2147483648.5, std::numeric_limits<std::int32_t>::min()},         {2147483646.5, 2147483646},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(roundToLong(c.value), c.expected) << c.value;
+}
+
+TEST(RoundToLong, OutOfRangeOverflows)
+{
+    for (double value : {2147483647.5, 2147483648.0, -2147483649.0, -2147483649.5, 1e300,
+                         std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                         std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_THROW(roundToLong(value), std::overflow_error) << value;
+}
+
+TEST(WholeQuotient, TruncatesTowardZero)
+{
+    EXPECT_EQ(wholeQuotient(-5, 365), 0);
+    EXPECT_EQ(wholeQuotient(-400, 365), -1);
+    EXPECT_EQ(wholeQuotient(825, 365), 2);
+    EXPECT_EQ(wholeQuotient(-825, 30), -27);
+    EXPECT_EQ(wholeQuotient(730, 365), 2);
+    EXPECT_THROW(wholeQuotient(1, 0), std::domain_error);
+    EXPECT_THROW(wholeQuotient(std::numeric_limits<std::int32_t>::min(), -1), std::overflow_error);
+}
+
+} // namespace

@@ -1,0 +1,56 @@
+// The real application object and main window, scripted: presses "Start>>" and reports what the user would see.
+//   scripted_app failing-clock  the clock fails on the tenth tick
+//   scripted_app run            a normal run, then "&Выход"
+#include "app/application.h"
+#include "core/conversions.h"
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+#include <stdexcept>
+
+int main(int argc, char* argv[])
+{
+    kalendix::Application app(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    kalendix::Clock clock = [] { return kalendix::dateValue(2003, 4, 6); };
+    if (mode == QLatin1String("failing-clock"))
+        clock = []() -> double { throw std::runtime_error("часы недоступны"); };
+    kalendix::Form1 window(clock);
+    window.show();
+
+    // Reads and dismisses the error box as a user would.
+    QTimer boxWatcher;
+    QObject::connect(&boxWatcher, &QTimer::timeout, &app, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            std::printf("box title: %s\nbox text: %s\n", qUtf8Printable(box->windowTitle()),
+                        qUtf8Printable(box->text()));
+            std::fflush(stdout);
+            box->accept();
+        }
+    });
+    boxWatcher.start(50);
+
+    auto* days = window.findChild<QLineEdit*>(QStringLiteral("T1"));
+    QTimer resultWatcher;
+    QObject::connect(&resultWatcher, &QTimer::timeout, &app, [&] {
+        if (!days->text().isEmpty()) {
+            std::printf("days: %s\n", qUtf8Printable(days->text()));
+            std::fflush(stdout);
+            window.findChild<QAction*>(QStringLiteral("вхд"))->trigger();
+        }
+    });
+    resultWatcher.start(50);
+
+    QTimer::singleShot(0, &window, [&] { window.findChild<QPushButton*>(QStringLiteral("Command1"))->click(); });
+    QTimer::singleShot(10000, &app, [] {
+        std::puts("gave up waiting");
+        QCoreApplication::exit(3);
+    });
+    return kalendix::Application::exec();
+}

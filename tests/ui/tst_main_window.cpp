@@ -1,0 +1,405 @@
+#include "widget_test_support.h"
+
+#include "core/conversions.h"
+#include "ui/date_picker.h"
+#include "ui/float_progress_bar.h"
+#include "ui/look.h"
+#include "ui/main_window.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace kalendix;
+using kalendix::test::child;
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startState();
+    void windowFrameAndPlace();
+    void controlGeometry_data();
+    void controlGeometry();
+    void captionsFitTheirLabels();
+    void fontsCoverCyrillic();
+    void runFillsTheBoxesOnTheTenthTick_data();
+    void runFillsTheBoxesOnTheTenthTick();
+    void runWithTheRealTimer();
+    void startPressedAgainRestartsFromZero();
+    void typedTextInTheDaysBoxIsOverwritten();
+    void pickerChangedMidRunIsRead();
+    void enterPressesStart();
+    void tabOrder();
+    void altOpensMenus_data();
+    void altOpensMenus();
+    void separatorIsNotAChoice();
+
+private:
+    void tick(int times);
+    QStringList boxTexts() const;
+
+    test::FixedClock m_today;
+    std::unique_ptr<Form1> m_window;
+};
+
+void TestMainWindow::initTestCase()
+{
+    installFontSubstitutes();
+}
+
+void TestMainWindow::init()
+{
+    m_today.set(2003, 4, 6);
+    m_window = std::make_unique<Form1>(m_today.clock());
+}
+
+void TestMainWindow::cleanup()
+{
+    m_window.reset();
+}
+
+void TestMainWindow::tick(int times)
+{
+    for (int i = 0; i < times; ++i)
+        m_window->onTick();
+}
+
+QStringList TestMainWindow::boxTexts() const
+{
+    QStringList texts;
+    for (const char* name : {"T1", "T2", "T3", "T4", "T5", "T6", "T7"})
+        texts << child<QLineEdit>(m_window.get(), name)->text();
+    return texts;
+}
+
+void TestMainWindow::startState()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QCOMPARE(boxTexts(), QStringList(7, QString()));
+    auto* bar = child<FloatProgressBar>(m_window.get(), "ProgressBar1");
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->progress(), 0.0f);
+    QCOMPARE(bar->value(), 0);
+    auto* picker = child<DatePicker>(m_window.get(), "DT");
+    QCOMPARE(picker->date(), QDate(2001, 1, 1));
+    QCOMPARE(picker->dateValue(), 36892.0);
+    QCOMPARE(picker->minimumDate(), QDate(1601, 1, 1));
+    QCOMPARE(picker->maximumDate(), QDate(9999, 12, 31));
+    QVERIFY(!child<QTimer>(m_window.get(), "Timer1")->isActive());
+    QCOMPARE(child<QTimer>(m_window.get(), "Timer1")->interval(), 100);
+    QVERIFY(picker->hasFocus());
+}
+
+void TestMainWindow::windowFrameAndPlace()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Kalendix v 2.0"));
+    const Qt::WindowFlags flags = m_window->windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(flags & Qt::WindowSystemMenuHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QVERIFY(!m_window->windowIcon().isNull());
+
+    // The controls' area, below the menu bar, is 251 x 228 with its top-left corner at screen pixel (357, 327).
+    const QWidget* client = m_window->centralWidget();
+    QCOMPARE(client->size(), QSize(251, 228));
+    QCOMPARE(client->mapToGlobal(QPoint(0, 0)), QPoint(357, 327));
+    QCOMPARE(m_window->menuBar()->mapToGlobal(QPoint(0, m_window->menuBar()->height())).y(), 327);
+}
+
+void TestMainWindow::controlGeometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<QString>("caption");
+
+    const struct
+    {
+        const char* name;
+        QRect pixels;
+        const char* caption;
+    } rows[] = {
+        {"Label1", {8, 0, 17, 25}, "С"},
+        {"DT", {24, 0, 89, 25}, ""},
+        {"Command1", {136, 0, 89, 23}, "Start>>"},
+        {"Label2", {8, 32, 57, 25}, "прошло:"},
+        {"T5", {64, 32, 97, 19}, ""},
+        {"Label3", {160, 32, 65, 17}, " лет\\год(а)"},
+        {"T6", {64, 56, 97, 19}, ""},
+        {"Label8", {160, 56, 65, 25}, " месяц(ев)"},
+        {"T7", {64, 80, 97, 19}, ""},
+        {"Label9", {160, 80, 89, 17}, " недель\\недели"},
+        {"T1", {64, 104, 97, 19}, ""},
+        {"Label4", {160, 104, 65, 17}, " дней\\день"},
+        {"T3", {64, 128, 97, 19}, ""},
+        {"Label5", {160, 128, 49, 17}, " час(ов)"},
+        {"T4", {64, 152, 97, 19}, ""},
+        {"Label6", {160, 152, 49, 17}, " минут"},
+        {"T2", {64, 176, 97, 19}, ""},
+        {"Label7", {160, 176, 49, 17}, " секунд"},
+        {"ProgressBar1", {8, 208, 236, 16}, ""},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.name) << QString::fromLatin1(row.name) << row.pixels << QString::fromUtf8(row.caption);
+}
+
+void TestMainWindow::controlGeometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    QFETCH(QString, caption);
+    const auto* widget = m_window->findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->parentWidget(), m_window->centralWidget());
+    QCOMPARE(widget->geometry(), pixels);
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        QCOMPARE(label->text(), caption);
+    if (const auto* button = qobject_cast<const QPushButton*>(widget))
+        QCOMPARE(button->text(), caption);
+}
+
+void TestMainWindow::captionsFitTheirLabels()
+{
+    const auto labels = m_window->findChildren<QLabel*>();
+    QCOMPARE(labels.size(), 9);
+    for (const QLabel* label : labels) {
+        const QFontMetrics metrics(label->font());
+        QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(), qPrintable(label->objectName()));
+        QVERIFY2(metrics.height() <= label->height(), qPrintable(label->objectName()));
+    }
+    const auto* button = child<QPushButton>(m_window.get(), "Command1");
+    QVERIFY(QFontMetrics(button->font()).horizontalAdvance(button->text()) < button->width());
+}
+
+void TestMainWindow::fontsCoverCyrillic()
+{
+    // Whatever face stands in for the designed one, the Russian captions must not fall back to a second face.
+    for (const QFont& font : {captionFont(9.75, true), captionFont(12, true, true), dialogFont()}) {
+        const QString family = QFontInfo(font).family();
+        QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::Cyrillic), qPrintable(family));
+    }
+}
+
+void TestMainWindow::runFillsTheBoxesOnTheTenthTick_data()
+{
+    QTest::addColumn<QDate>("picked");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QStringList>("figures");
+
+    QTest::newRow("same day") << QDate(2003, 4, 6) << QDate(2003, 4, 6) << QStringList(7, QStringLiteral("0"));
+    QTest::newRow("2001-01-01 to 2003-04-06")
+        << QDate(2001, 1, 1) << QDate(2003, 4, 6)
+        << QStringList{"825", "71280000", "19800", "1188000", "2", "27", "117"};
+    QTest::newRow("five days ahead") << QDate(2003, 4, 11) << QDate(2003, 4, 6)
+                                     << QStringList{"-5", "-432000", "-120", "-7200", "0", "0", "0"};
+    QTest::newRow("400 days ahead") << QDate(2004, 5, 10) << QDate(2003, 4, 6)
+                                    << QStringList{"-400", "-34560000", "-9600", "-576000", "-1", "-13", "-57"};
+    QTest::newRow("earliest pick") << QDate(1601, 1, 1) << QDate(2026, 12, 7)
+                                   << QStringList{"155568", "13441075200", "3733632", "224017920", "426", "5185",
+                                                  "22224"};
+}
+
+void TestMainWindow::runFillsTheBoxesOnTheTenthTick()
+{
+    QFETCH(QDate, picked);
+    QFETCH(QDate, today);
+    QFETCH(QStringList, figures);
+
+    m_today.set(today.year(), today.month(), today.day());
+    child<DatePicker>(m_window.get(), "DT")->setDate(picked);
+    m_window->show();
+    auto* bar = child<FloatProgressBar>(m_window.get(), "ProgressBar1");
+    auto* timer = child<QTimer>(m_window.get(), "Timer1");
+
+    QTest::mouseClick(child<QPushButton>(m_window.get(), "Command1"), Qt::LeftButton);
+    QVERIFY(timer->isActive());
+    QVERIFY(bar->isVisible());
+    for (int step = 1; step <= 9; ++step) {
+        m_window->onTick();
+        QCOMPARE(bar->progress(), 10.0f * static_cast<float>(step));
+        QCOMPARE(bar->value(), 10 * step);
+    }
+    QCOMPARE(boxTexts(), QStringList(7, QString()));
+    QVERIFY(bar->isVisible());
+
+    m_window->onTick();
+    QCOMPARE(boxTexts(), figures);
+    QVERIFY(!bar->isVisible());
+    QCOMPARE(m_window->runDate(), dateValue(today.year(), today.month(), today.day()));
+
+    // Finished: the timer goes on ticking, and its ticks change nothing.
+    QVERIFY(timer->isActive());
+    m_today.set(2100, 1, 1);
+    tick(5);
+    QCOMPARE(boxTexts(), figures);
+    QCOMPARE(bar->progress(), 100.0f);
+}
+
+void TestMainWindow::runWithTheRealTimer()
+{
+    m_window->show();
+    auto* bar = child<FloatProgressBar>(m_window.get(), "ProgressBar1");
+    QSignalSpy ticks(child<QTimer>(m_window.get(), "Timer1"), &QTimer::timeout);
+    QTest::mouseClick(child<QPushButton>(m_window.get(), "Command1"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(child<QLineEdit>(m_window.get(), "T1")->text(), QStringLiteral("825"), 5000);
+    QVERIFY(!bar->isVisible());
+    QVERIFY(ticks.count() >= 10);
+    QCOMPARE(boxTexts().last(), QStringLiteral("117"));
+}
+
+void TestMainWindow::startPressedAgainRestartsFromZero()
+{
+    m_window->show();
+    auto* start = child<QPushButton>(m_window.get(), "Command1");
+    auto* bar = child<FloatProgressBar>(m_window.get(), "ProgressBar1");
+    start->click();
+    tick(6);
+    QCOMPARE(bar->progress(), 60.0f);
+    start->click();
+    QCOMPARE(bar->progress(), 0.0f);
+    tick(9);
+    QCOMPARE(boxTexts().first(), QString());
+    tick(1);
+    QCOMPARE(boxTexts().first(), QStringLiteral("825"));
+
+    // A new run from the finished state keeps the old figures until its own tenth tick.
+    m_today.set(2003, 4, 7);
+    start->click();
+    QVERIFY(bar->isVisible());
+    tick(9);
+    QCOMPARE(boxTexts().first(), QStringLiteral("825"));
+    tick(1);
+    QCOMPARE(boxTexts().first(), QStringLiteral("826"));
+}
+
+void TestMainWindow::typedTextInTheDaysBoxIsOverwritten()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    auto* days = child<QLineEdit>(m_window.get(), "T1");
+    auto* weeks = child<QLineEdit>(m_window.get(), "T7");
+    days->setFocus();
+    QTest::keyClicks(days, QStringLiteral("99999 days"));
+    weeks->insert(QStringLiteral("недель"));
+    QCOMPARE(days->text(), QStringLiteral("99999 days"));
+    m_window->startRun();
+    tick(10);
+    QCOMPARE(boxTexts(), (QStringList{"825", "71280000", "19800", "1188000", "2", "27", "117"}));
+}
+
+void TestMainWindow::pickerChangedMidRunIsRead()
+{
+    m_window->show();
+    auto* picker = child<DatePicker>(m_window.get(), "DT");
+    m_window->startRun();
+    tick(5);
+    picker->setDate(QDate(2003, 4, 1));
+    tick(5);
+    QCOMPARE(boxTexts().first(), QStringLiteral("5"));
+}
+
+void TestMainWindow::enterPressesStart()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    auto* bar = child<FloatProgressBar>(m_window.get(), "ProgressBar1");
+    for (const char* name : {"DT", "T1", "T5"}) {
+        bar->setProgress(100.0f);
+        QWidget* control = child<QWidget>(m_window.get(), name);
+        control->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY2(bar->progress() == 0.0f, name);
+    }
+}
+
+void TestMainWindow::tabOrder()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    const QStringList expected{"DT", "T1", "T2", "Command1", "T3", "T4", "T5", "T6", "T7", "DT"};
+    const auto focusedControl = [] {
+        // The date picker keeps the focus in its inner line edit.
+        for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget())
+            if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_")))
+                return widget->objectName();
+        return QString();
+    };
+    QStringList visited{focusedControl()};
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << focusedControl();
+    }
+    QCOMPARE(visited, expected);
+}
+
+void TestMainWindow::altOpensMenus_data()
+{
+    QTest::addColumn<int>("letter");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("items");
+
+    QTest::newRow("Alt+Ф") << 0x0424 << QStringLiteral("фл")
+                           << QStringList{QStringLiteral("&Статистика"), QString(), QStringLiteral("&Выход")};
+    QTest::newRow("Alt+Щ") << 0x0429 << QStringLiteral("пмщ") << QStringList{QStringLiteral("О п&рограмме...")};
+}
+
+void TestMainWindow::altOpensMenus()
+{
+    QFETCH(int, letter);
+    QFETCH(QString, menu);
+    QFETCH(QStringList, items);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    auto* popup = m_window->findChild<QMenu*>(menu);
+    QVERIFY(popup);
+    QStringList texts;
+    for (const QAction* action : popup->actions()) {
+        texts << action->text();
+        QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
+        QVERIFY(action->shortcut().isEmpty());
+    }
+    QCOMPARE(texts, items);
+
+    // keyClick() takes Latin letters only; the text is what a Russian keyboard layout sends.
+    QTest::sendKeyEvent(QTest::Click, m_window.get(), static_cast<Qt::Key>(letter), QString(QChar(letter).toLower()),
+                        Qt::AltModifier);
+    QTRY_VERIFY(popup->isVisible());
+    popup->close();
+}
+
+void TestMainWindow::separatorIsNotAChoice()
+{
+    auto* separator = m_window->findChild<QAction*>(QStringLiteral("Gk"));
+    QVERIFY(separator);
+    QVERIFY(separator->isSeparator());
+    m_window->show();
+    auto* fileMenu = m_window->findChild<QMenu*>(QStringLiteral("фл"));
+    fileMenu->popup(m_window->mapToGlobal(QPoint(0, 0)));
+    QVERIFY(QTest::qWaitForWindowExposed(fileMenu));
+    QSignalSpy triggered(fileMenu, &QMenu::triggered);
+    QTest::mouseClick(fileMenu, Qt::LeftButton, {}, fileMenu->actionGeometry(separator).center());
+    QCOMPARE(triggered.count(), 0);
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_window->millenniumWindow());
+    fileMenu->close();
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

@@ -1,0 +1,309 @@
+#include "widget_test_support.h"
+
+#include "ui/about_window.h"
+#include "ui/look.h"
+#include "ui/main_window.h"
+#include "ui/millennium_window.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+using namespace kalendix;
+using kalendix::test::child;
+
+namespace {
+
+int countVisible(const QString& className)
+{
+    int count = 0;
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        count += widget->isVisible() && className == QLatin1String(widget->metaObject()->className()) ? 1 : 0;
+    return count;
+}
+
+// Pixels darker than the background in the strip where the lines are printed.
+int inkIn(const QImage& image, const QRect& area)
+{
+    int ink = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ink += qGray(image.pixel(x, y)) < 96 ? 1 : 0;
+    return ink;
+}
+
+void trigger(Form1& window, const char* actionName)
+{
+    auto* action = window.findChild<QAction*>(QString::fromUtf8(actionName));
+    if (!action)
+        qFatal("no action %s", actionName);
+    action->trigger();
+}
+
+} // namespace
+
+class TestSideWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void oneWindowPerCommand_data();
+    void oneWindowPerCommand();
+    void reopeningAfterCloseGivesAFreshCentredWindow_data();
+    void reopeningAfterCloseGivesAFreshCentredWindow();
+    void millenniumWindowLayout();
+    void pressPrintsTwoLines();
+    void printedLinesSurviveAnExpose();
+    void printedLinesFitTheWindow();
+    void aboutWindowLayout();
+    void exitClosesEveryWindowAndEndsTheProgram();
+    void programOutlivesTheMainWindow_data();
+    void programOutlivesTheMainWindow();
+
+private:
+    test::FixedClock m_today;
+    std::unique_ptr<Form1> m_window;
+};
+
+void TestSideWindows::initTestCase()
+{
+    installFontSubstitutes();
+}
+
+void TestSideWindows::init()
+{
+    m_today.set(2026, 12, 6);
+    m_window = std::make_unique<Form1>(m_today.clock());
+    m_window->show();
+}
+
+void TestSideWindows::cleanup()
+{
+    m_window.reset();
+    QCOMPARE(countVisible(QStringLiteral("kalendix::Form3")) + countVisible(QStringLiteral("kalendix::Fr5")), 0);
+}
+
+void TestSideWindows::oneWindowPerCommand_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("className");
+    QTest::newRow("Статистика") << QStringLiteral("Ст") << QStringLiteral("kalendix::Form3");
+    QTest::newRow("О программе") << QStringLiteral("прг") << QStringLiteral("kalendix::Fr5");
+}
+
+void TestSideWindows::oneWindowPerCommand()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, className);
+    for (int i = 0; i < 3; ++i)
+        trigger(*m_window, action.toUtf8().constData());
+    QCOMPARE(countVisible(className), 1);
+    // Modeless and without an owner: the main window stays usable beside it.
+    QWidget* side = action == QStringLiteral("Ст") ? static_cast<QWidget*>(m_window->millenniumWindow())
+                                                   : static_cast<QWidget*>(m_window->aboutWindow());
+    QVERIFY(side);
+    QVERIFY(!side->parentWidget());
+    QVERIFY(!side->isModal());
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(m_window->isEnabled());
+}
+
+void TestSideWindows::reopeningAfterCloseGivesAFreshCentredWindow_data()
+{
+    oneWindowPerCommand_data();
+}
+
+void TestSideWindows::reopeningAfterCloseGivesAFreshCentredWindow()
+{
+    QFETCH(QString, action);
+    const auto current = [&]() -> QWidget* {
+        return action == QStringLiteral("Ст") ? static_cast<QWidget*>(m_window->millenniumWindow())
+                                              : static_cast<QWidget*>(m_window->aboutWindow());
+    };
+    trigger(*m_window, action.toUtf8().constData());
+    QWidget* first = current();
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+    if (auto* millennium = qobject_cast<Form3*>(first))
+        millennium->showMillennia();
+    first->move(first->pos() + QPoint(40, 30));
+    first->close();
+    QTRY_VERIFY(!current());
+
+    trigger(*m_window, action.toUtf8().constData());
+    QWidget* second = current();
+    QVERIFY(second);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY((second->geometry().center() - screen.center()).manhattanLength() <= 2);
+    if (auto* millennium = qobject_cast<Form3*>(second))
+        QVERIFY(millennium->printedLines().isEmpty());
+}
+
+void TestSideWindows::millenniumWindowLayout()
+{
+    trigger(*m_window, "Ст");
+    Form3* window = m_window->millenniumWindow();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Статистика"));
+    QCOMPARE(window->size(), QSize(357, 66));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QCOMPARE(window->windowType(), Qt::Dialog);
+    QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(!window->windowIcon().isNull());
+    auto* start = child<QPushButton>(window, "Command1");
+    QCOMPARE(start->text(), QStringLiteral("Start>>"));
+    QCOMPARE(start->geometry(), QRect(272, 40, 81, 23));
+    QVERIFY(start->font().bold() && start->font().italic());
+    QCOMPARE(start->font().pointSizeF(), 11.25);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::focusWidget(), start);
+}
+
+void TestSideWindows::pressPrintsTwoLines()
+{
+    trigger(*m_window, "Ст");
+    Form3* window = m_window->millenniumWindow();
+    QVERIFY(window->printedLines().isEmpty());
+    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+    const QStringList expected{QStringLiteral("С начала третьего тысячелетия прошло  9470  дней"),
+                               QStringLiteral("С начала второго тысячелетия прошло  374713  дней")};
+    QCOMPARE(window->printedLines(), expected);
+    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+    QCOMPARE(window->printedLines(), expected);
+
+    // After midnight both counts grow by one.
+    m_today.set(2026, 12, 7);
+    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+    QCOMPARE(window->printedLines(),
+             (QStringList{QStringLiteral("С начала третьего тысячелетия прошло  9471  дней"),
+                          QStringLiteral("С начала второго тысячелетия прошло  374714  дней")}));
+}
+
+void TestSideWindows::printedLinesSurviveAnExpose()
+{
+    trigger(*m_window, "Ст");
+    Form3* window = m_window->millenniumWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QRect printArea(0, 0, window->width(), 36);
+    QCOMPARE(inkIn(window->grab().toImage(), printArea), 0);
+
+    window->showMillennia();
+    const QImage printed = window->grab().toImage();
+    QVERIFY(inkIn(printed, printArea) > 100);
+    // Hidden and shown again, as when another window covers it: the text is drawn again, the same.
+    window->hide();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->repaint();
+    QCOMPARE(window->grab().toImage(), printed);
+}
+
+void TestSideWindows::printedLinesFitTheWindow()
+{
+    trigger(*m_window, "Ст");
+    Form3* window = m_window->millenniumWindow();
+    m_today.set(9999, 12, 31);
+    window->showMillennia();
+    const QFontMetrics metrics(window->font());
+    const QRect button = child<QPushButton>(window, "Command1")->geometry();
+    for (const QString& line : window->printedLines())
+        QVERIFY2(metrics.horizontalAdvance(line) <= window->width(), qPrintable(line));
+    QVERIFY(2 * metrics.height() <= button.top() + 2);
+}
+
+void TestSideWindows::aboutWindowLayout()
+{
+    trigger(*m_window, "прг");
+    Fr5* window = m_window->aboutWindow();
+    QCOMPARE(window->windowTitle(), QStringLiteral("О программе..."));
+    QCOMPARE(window->windowType(), Qt::Tool);
+    QCOMPARE(window->size(), QSize(312, 134));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(window->testAttribute(Qt::WA_QuitOnClose));
+
+    auto* picture = child<QLabel>(window, "Picture1");
+    QCOMPARE(picture->geometry(), QRect(8, 8, 89, 121));
+    QCOMPARE(picture->pixmap().size(), QSize(89, 122));
+
+    auto* frame = child<QGroupBox>(window, "Frame1");
+    QCOMPARE(frame->geometry(), QRect(104, 0, 201, 129));
+    QCOMPARE(frame->title(), QStringLiteral("Программу написал... "));
+
+    const struct
+    {
+        const char* name;
+        QRect pixels;
+        QColor colour;
+    } labels[] = {
+        {"Label1", {16, 24, 41, 17}, QColor(0, 0, 128)},   {"Label2", {64, 24, 49, 17}, QColor(0, 0, 128)},
+        {"Label3", {120, 24, 57, 17}, QColor(0, 0, 128)},  {"Label5", {16, 56, 177, 25}, QColor()},
+        {"Label4", {40, 72, 129, 17}, QColor(0, 0, 255)},  {"Label7", {8, 96, 65, 17}, QColor()},
+        {"Label6", {136, 96, 49, 17}, QColor()},
+    };
+    for (const auto& spec : labels) {
+        auto* label = child<QLabel>(frame, spec.name);
+        QCOMPARE(label->geometry(), spec.pixels);
+        if (spec.colour.isValid())
+            QCOMPARE(label->palette().color(QPalette::WindowText), spec.colour);
+        // Every text fits its label, wrapped at word boundaries where it must be.
+        const int needed = label->heightForWidth(label->width());
+        QVERIFY2(needed <= label->height(),
+                 qPrintable(QStringLiteral("%1 needs %2 px").arg(QLatin1String(spec.name)).arg(needed)));
+    }
+    QCOMPARE(child<QLabel>(frame, "Label5")->text(), QStringLiteral("Об ошибках в программе пишите на:"));
+    QCOMPARE(child<QLabel>(frame, "Label7")->text(), QStringLiteral("Версия 2.0"));
+    QCOMPARE(child<QLabel>(frame, "Label6")->text(), QStringLiteral("2003 год."));
+    QVERIFY(child<QLabel>(frame, "Label1")->text().endsWith(QLatin1Char(' ')));
+    QVERIFY(child<QLabel>(frame, "Label4")->text().contains(QLatin1Char('@')));
+}
+
+void TestSideWindows::exitClosesEveryWindowAndEndsTheProgram()
+{
+    bool allClosed = false;
+    const int status = test::runEventLoop([&] {
+        trigger(*m_window, "Ст");
+        trigger(*m_window, "прг");
+        m_window->startRun();
+        trigger(*m_window, "вхд");
+        allClosed = !m_window->isVisible() && countVisible(QStringLiteral("kalendix::Form3")) == 0 &&
+                    countVisible(QStringLiteral("kalendix::Fr5")) == 0;
+    });
+    QCOMPARE(status, 0);
+    QVERIFY(allClosed);
+    // The run under way was abandoned: its figures never arrive.
+    QTest::qWait(1200);
+    QCOMPARE(child<QLineEdit>(m_window.get(), "T1")->text(), QString());
+}
+
+void TestSideWindows::programOutlivesTheMainWindow_data()
+{
+    oneWindowPerCommand_data();
+}
+
+void TestSideWindows::programOutlivesTheMainWindow()
+{
+    QFETCH(QString, action);
+    bool stillRunning = false;
+    const int status = test::runEventLoop([&] {
+        trigger(*m_window, action.toUtf8().constData());
+        m_window->close();
+        QTimer::singleShot(300, qApp, [&] {
+            stillRunning = true;
+            QWidget* side = action == QStringLiteral("Ст") ? static_cast<QWidget*>(m_window->millenniumWindow())
+                                                           : static_cast<QWidget*>(m_window->aboutWindow());
+            QVERIFY(side && side->isVisible());
+            side->close();
+        });
+    });
+    QVERIFY(stillRunning);
+    QCOMPARE(status, 0);
+}
+
+QTEST_MAIN(TestSideWindows)
+#include "tst_side_windows.moc"

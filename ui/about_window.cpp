@@ -1,0 +1,93 @@
+#include "about_window.h"
+
+#include "about_info.h"
+#include "look.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+
+namespace kalendix {
+
+namespace {
+
+// The design, in twips; label positions are measured from the frame's top-left corner.
+constexpr int clientWidth = 4680;
+constexpr int clientHeight = 2010;
+constexpr TwipsRect picture1Rect{120, 120, 1335, 1815};
+constexpr TwipsRect frame1Rect{1560, 0, 3015, 1935};
+
+const QColor navy(0, 0, 128);
+const QColor blue(0, 0, 255);
+
+struct LabelSpec
+{
+    const char* name;
+    QString text;
+    TwipsRect rect;
+    QFont font;
+    QColor colour; // invalid: the palette's own text colour
+};
+
+} // namespace
+
+Fr5::Fr5()
+{
+    setObjectName(QStringLiteral("Fr5"));
+    setWindowTitle(QStringLiteral("О программе..."));
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A tool window without a parent loses WA_QuitOnClose whenever its flags are set; without it the program would
+    // end when the main window closes while this one is still open.
+    setAttribute(Qt::WA_QuitOnClose);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(dialogFont());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, systemColor(SystemColor::ButtonFace));
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setGeometry(picture1Rect.toPixels());
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setPixmap(QPixmap(QStringLiteral(":/kalendix/portrait.jpg")));
+
+    auto* frame = new QGroupBox(QStringLiteral("Программу написал... "), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(frame1Rect.toPixels());
+    frame->setFont(captionFont(9.75, true));
+    QPalette frameColours = frame->palette();
+    frameColours.setColor(QPalette::WindowText, Qt::black);
+    frame->setPalette(frameColours);
+
+    const LabelSpec labels[] = {
+        {"Label1", QString::fromUtf8(about::authorSurname) + QLatin1Char(' '), {240, 360, 615, 255},
+         captionFont(8.25, true), navy},
+        {"Label2", QString::fromUtf8(about::authorGivenName), {960, 360, 735, 255}, captionFont(8.25, true), navy},
+        {"Label3", QString::fromUtf8(about::authorPatronymic), {1800, 360, 855, 255}, captionFont(8.25, true), navy},
+        {"Label5", QStringLiteral("Об ошибках в программе пишите на:"), {240, 840, 2655, 375}, dialogFont(), {}},
+        {"Label4", QString::fromUtf8(about::contactEmail), {600, 1080, 1935, 255}, captionFont(8.25, false), blue},
+        {"Label7", QStringLiteral("Версия 2.0"), {120, 1440, 975, 255}, dialogFont(), {}},
+        {"Label6", QStringLiteral("2003 год."), {2040, 1440, 735, 255}, dialogFont(), {}},
+    };
+    for (const LabelSpec& spec : labels) {
+        auto* label = new QLabel(spec.text, frame);
+        label->setObjectName(QString::fromLatin1(spec.name));
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        label->setGeometry(spec.rect.toPixels());
+        label->setFont(spec.font);
+        if (spec.colour.isValid()) {
+            QPalette labelColours = label->palette();
+            labelColours.setColor(QPalette::WindowText, spec.colour);
+            label->setPalette(labelColours);
+        }
+    }
+
+    const QSize size(fromTwips(clientWidth), fromTwips(clientHeight));
+    setFixedSize(size);
+    setGeometry(centredOnScreen(size));
+}
+
+} // namespace kalendix

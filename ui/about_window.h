@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QWidget>
+
+namespace kalendix {
+
+// "О программе...": the author's portrait, name and contact address, the version and the year. Read-only.
+class Fr5 final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Fr5();
+};
+
+} // namespace kalendix

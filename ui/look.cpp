@@ -1,0 +1,105 @@
+#include "look.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QScreen>
+#include <QStyle>
+#include <QStringList>
+#include <QWidget>
+
+namespace kalendix {
+
+namespace {
+
+bool coversCyrillic(const QString& family)
+{
+    return QFontDatabase::hasFamily(family) &&
+           QFontDatabase::writingSystems(family).contains(QFontDatabase::Cyrillic);
+}
+
+// A face that lacks Cyrillic would leave Qt to draw the Russian letters of one caption in another face.
+void substituteWhereMissing(const QString& family, const QStringList& candidates)
+{
+    if (coversCyrillic(family))
+        return;
+    for (const QString& candidate : candidates) {
+        if (coversCyrillic(candidate)) {
+            QFont::insertSubstitution(family, candidate);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+QColor systemColor(SystemColor color)
+{
+    switch (color) {
+    case SystemColor::Menu:
+        return QApplication::palette("QMenu").color(QPalette::Window);
+    case SystemColor::ButtonFace:
+        return QApplication::palette().color(QPalette::Button);
+    case SystemColor::Light3D:
+        return QApplication::palette().color(QPalette::Midlight);
+    case SystemColor::InfoBackground:
+        return QApplication::palette().color(QPalette::ToolTipBase);
+    }
+    return {};
+}
+
+void paintBackground(QWidget* widget, SystemColor color)
+{
+    QPalette palette = widget->palette();
+    const QColor background = systemColor(color);
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Button, background);
+    const QColor text = color == SystemColor::InfoBackground ? QApplication::palette().color(QPalette::ToolTipText)
+                        : color == SystemColor::Menu ? QApplication::palette("QMenu").color(QPalette::WindowText)
+                                                     : QApplication::palette().color(QPalette::ButtonText);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFont captionFont(double pointSize, bool bold, bool italic)
+{
+    QFont font(captionFace());
+    font.setPointSizeF(pointSize);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(italic);
+    return font;
+}
+
+QFont dialogFont()
+{
+    QFont font(dialogFace());
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+void installFontSubstitutes()
+{
+    // PT Sans was drawn for the languages of Russia and has all four styles. The dialog face was a compact bitmap
+    // face; PT Sans Narrow keeps its one-line captions on one line, where wider faces wrap them into the next control.
+    substituteWhereMissing(captionFace(), {QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
+    substituteWhereMissing(dialogFace(), {QStringLiteral("PT Sans Narrow"), QStringLiteral("PT Sans"),
+                                          QStringLiteral("DejaVu Sans")});
+}
+
+QIcon programIcon()
+{
+    return QIcon(QStringLiteral(":/kalendix/kalendix.xpm"));
+}
+
+QRect centredOnScreen(QSize size)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(), size);
+    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, area);
+}
+
+} // namespace kalendix

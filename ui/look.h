@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QPalette>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace kalendix {
+
+// Window layouts are designed in twips, 15 to a logical pixel; Qt scales logical pixels on high-DPI screens.
+constexpr int fromTwips(int twips)
+{
+    return twips / 15;
+}
+
+struct TwipsRect
+{
+    int left;
+    int top;
+    int width;
+    int height;
+
+    constexpr QRect toPixels() const { return {fromTwips(left), fromTwips(top), fromTwips(width), fromTwips(height)}; }
+};
+
+// The four window-system colours the windows are designed with, each taken from the user's palette so that a dark
+// theme stays readable.
+enum class SystemColor
+{
+    Menu,        // the menu background
+    ButtonFace,  // the default face of windows, buttons and labels
+    Light3D,     // the light edge of three-dimensional elements
+    InfoBackground, // the tooltip background
+};
+
+QColor systemColor(SystemColor color);
+
+// Paints a widget's background in a system colour, with text in the palette's matching text colour.
+void paintBackground(QWidget* widget, SystemColor color);
+
+// Face names as the windows ask for them; installFontSubstitutes() maps them to installed faces that cover
+// Cyrillic where the originals are missing.
+inline QString captionFace()
+{
+    return QStringLiteral("Comic Sans MS");
+}
+inline QString dialogFace()
+{
+    return QStringLiteral("MS Sans Serif");
+}
+
+QFont captionFont(double pointSize, bool bold, bool italic = false);
+QFont dialogFont();
+
+void installFontSubstitutes();
+
+// The yellow dotted page with three ruled lines.
+QIcon programIcon();
+
+// Where a window shown anew stands: centred on the primary screen.
+QRect centredOnScreen(QSize size);
+
+} // namespace kalendix

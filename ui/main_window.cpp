@@ -1,0 +1,282 @@
+#include "main_window.h"
+
+#include "about_window.h"
+#include "date_picker.h"
+#include "float_progress_bar.h"
+#include "look.h"
+#include "millennium_window.h"
+
+#include "core/statistics.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <array>
+#include <limits>
+#include <utility>
+
+namespace kalendix {
+
+namespace {
+
+// The design, in twips. The window's client area sits at a fixed place on the screen, below the menu bar.
+constexpr int clientLeft = 5355;
+constexpr int clientTop = 4905;
+constexpr int clientWidth = 3765;
+constexpr int clientHeight = 3420;
+
+constexpr TwipsRect label1Rect{120, 0, 255, 375};
+constexpr TwipsRect dtRect{360, 0, 1335, 375};
+constexpr TwipsRect command1Rect{2040, 0, 1335, 345};
+constexpr TwipsRect label2Rect{120, 480, 855, 375};
+constexpr TwipsRect progressBar1Rect{120, 3120, 3540, 240};
+constexpr int resultBoxLeft = 960;
+constexpr int resultBoxWidth = 1455;
+constexpr int resultBoxHeight = 285;
+constexpr int unitLabelLeft = 2400;
+
+struct UnitRow
+{
+    const char* boxName;
+    const char* labelName;
+    const char* caption;
+    int top;
+    int labelWidth;
+    int labelHeight;
+    SystemColor labelBackground;
+};
+
+// Top to bottom: years, months, weeks, days, hours, minutes, seconds. The backslash is shown as it stands, between
+// the two word forms it separates.
+constexpr std::array<UnitRow, 7> unitRows = {{
+    {"T5", "Label3", " лет\\год(а)", 480, 975, 255, SystemColor::Menu},
+    {"T6", "Label8", " месяц(ев)", 840, 975, 375, SystemColor::ButtonFace},
+    {"T7", "Label9", " недель\\недели", 1200, 1335, 255, SystemColor::ButtonFace},
+    {"T1", "Label4", " дней\\день", 1560, 975, 255, SystemColor::Menu},
+    {"T3", "Label5", " час(ов)", 1920, 735, 255, SystemColor::Menu},
+    {"T4", "Label6", " минут", 2280, 735, 255, SystemColor::Menu},
+    {"T2", "Label7", " секунд", 2640, 735, 255, SystemColor::Menu},
+}};
+
+constexpr int tickMilliseconds = 100;
+
+QLabel* createLabel(QWidget* parent,
+                    const char* name,
+                    const QString& caption,
+                    const TwipsRect& rect,
+                    const QFont& font,
+                    SystemColor background)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setFont(font);
+    label->setGeometry(rect.toPixels());
+    paintBackground(label, background);
+    return label;
+}
+
+} // namespace
+
+Form1::Form1(Clock clock, QWidget* parent)
+    : QMainWindow(parent)
+    , m_clock(std::move(clock))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Kalendix v 2.0"));
+    setWindowIcon(programIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(dialogFont());
+
+    createControls();
+    createMenus();
+    placeOnScreen();
+}
+
+Form1::~Form1()
+{
+    delete m_millenniumWindow.data();
+    delete m_aboutWindow.data();
+}
+
+Form3* Form1::millenniumWindow() const
+{
+    return m_millenniumWindow;
+}
+
+Fr5* Form1::aboutWindow() const
+{
+    return m_aboutWindow;
+}
+
+void Form1::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(fromTwips(clientWidth), fromTwips(clientHeight));
+    paintBackground(client, SystemColor::Light3D);
+    setCentralWidget(client);
+
+    Label1 = createLabel(client, "Label1", QStringLiteral("С"), label1Rect, captionFont(9.75, true),
+                         SystemColor::Light3D);
+
+    DT = new DatePicker(client);
+    DT->setObjectName(QStringLiteral("DT"));
+    DT->setFont(captionFont(8.25, false));
+    DT->setGeometry(dtRect.toPixels());
+    DT->setDate(QDate(2001, 1, 1));
+
+    Command1 = new QPushButton(QStringLiteral("Start>>"), client);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setFont(captionFont(12, true, true));
+    Command1->setGeometry(command1Rect.toPixels());
+    paintBackground(Command1, SystemColor::Menu);
+    // Enter presses it from anywhere in the window (see keyPressEvent); the flag draws it as the default button.
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Form1::startRun);
+
+    Label2 = createLabel(client, "Label2", QStringLiteral("прошло:"), label2Rect, captionFont(9.75, true),
+                         SystemColor::ButtonFace);
+
+    const QFont unitFont = captionFont(8.25, true);
+    for (const UnitRow& row : unitRows) {
+        auto* box = new QLineEdit(client);
+        box->setObjectName(QString::fromLatin1(row.boxName));
+        box->setGeometry(TwipsRect{resultBoxLeft, row.top, resultBoxWidth, resultBoxHeight}.toPixels());
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        box->setMaxLength(std::numeric_limits<int>::max());
+        paintBackground(box, SystemColor::InfoBackground);
+        createLabel(client, row.labelName, QString::fromUtf8(row.caption),
+                    TwipsRect{unitLabelLeft, row.top, row.labelWidth, row.labelHeight}, unitFont, row.labelBackground);
+    }
+    T1 = client->findChild<QLineEdit*>(QStringLiteral("T1"));
+    T2 = client->findChild<QLineEdit*>(QStringLiteral("T2"));
+    T3 = client->findChild<QLineEdit*>(QStringLiteral("T3"));
+    T4 = client->findChild<QLineEdit*>(QStringLiteral("T4"));
+    T5 = client->findChild<QLineEdit*>(QStringLiteral("T5"));
+    T6 = client->findChild<QLineEdit*>(QStringLiteral("T6"));
+    T7 = client->findChild<QLineEdit*>(QStringLiteral("T7"));
+
+    ProgressBar1 = new FloatProgressBar(client);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(progressBar1Rect.toPixels());
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(tickMilliseconds);
+    connect(Timer1, &QTimer::timeout, this, &Form1::onTick);
+
+    QWidget* const tabOrder[] = {DT, T1, T2, Command1, T3, T4, T5, T6, T7};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    DT->setFocus();
+}
+
+void Form1::createMenus()
+{
+    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&Файл"));
+    fileMenu->setObjectName(QStringLiteral("фл"));
+    QAction* statistics = fileMenu->addAction(QStringLiteral("&Статистика"), this, &Form1::openMillenniumWindow);
+    statistics->setObjectName(QStringLiteral("Ст"));
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("Gk"));
+    QAction* exit = fileMenu->addAction(QStringLiteral("&Выход"), this, &Form1::exitProgram);
+    exit->setObjectName(QStringLiteral("вхд"));
+
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("Помо&щь"));
+    helpMenu->setObjectName(QStringLiteral("пмщ"));
+    QAction* about = helpMenu->addAction(QStringLiteral("О п&рограмме..."), this, &Form1::openAboutWindow);
+    about->setObjectName(QStringLiteral("прг"));
+}
+
+void Form1::placeOnScreen()
+{
+    // setGeometry() places the area inside the frame, which here holds the menu bar above the controls.
+    const int menuHeight = menuBar()->sizeHint().height();
+    const QSize size(fromTwips(clientWidth), fromTwips(clientHeight) + menuHeight);
+    setFixedSize(size);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    setGeometry(QRect(origin + QPoint(fromTwips(clientLeft), fromTwips(clientTop) - menuHeight), size));
+}
+
+void Form1::startRun()
+{
+    ProgressBar1->setProgress(0.0f);
+    ProgressBar1->setVisible(true);
+    if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void Form1::onTick()
+{
+    const float progress = ProgressBar1->progress();
+    if (!(progress < 100.0f))
+        return;
+    ProgressBar1->setProgress(progress + 10.0f);
+    if (ProgressBar1->progress() != 100.0f)
+        return;
+
+    m_runDate = m_clock();
+    T1->setText(QString::fromStdString(daysFigure(m_runDate, DT->dateValue())));
+    // The other six figures follow the days box's text as it now stands, not the number behind it.
+    const auto derived = derivedFigures(T1->text().toStdString());
+    QLineEdit* const boxes[] = {T2, T3, T4, T5, T6, T7};
+    for (std::size_t i = 0; i < derived.size(); ++i)
+        boxes[i]->setText(QString::fromStdString(derived[i]));
+    ProgressBar1->setVisible(false);
+}
+
+void Form1::openMillenniumWindow()
+{
+    if (!m_millenniumWindow)
+        m_millenniumWindow = new Form3(m_clock);
+    m_millenniumWindow->show();
+    m_millenniumWindow->raise();
+    m_millenniumWindow->activateWindow();
+}
+
+void Form1::openAboutWindow()
+{
+    if (!m_aboutWindow)
+        m_aboutWindow = new Fr5;
+    m_aboutWindow->show();
+    m_aboutWindow->raise();
+    m_aboutWindow->activateWindow();
+}
+
+void Form1::exitProgram()
+{
+    // Stop first, so that a run under way writes nothing more.
+    Timer1->stop();
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    Timer1->stop();
+    QMainWindow::closeEvent(event);
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    // Keys the focused control leaves alone reach the window, as in a dialog: Enter presses "Start>>".
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Command1->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+} // namespace kalendix

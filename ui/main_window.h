@@ -1,0 +1,75 @@
+#pragma once
+
+#include "clock.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+namespace kalendix {
+
+class DatePicker;
+class FloatProgressBar;
+class Form3;
+class Fr5;
+
+// The main window: a date, "Start>>", a one-second progress animation and the seven elapsed-time figures.
+class Form1 final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(Clock clock, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The date the last finished run counted to.
+    double runDate() const { return m_runDate; }
+
+    // The side windows while they exist; null before their first command and after they are closed.
+    Form3* millenniumWindow() const;
+    Fr5* aboutWindow() const;
+
+public slots:
+    void startRun();
+    void onTick();
+    void openMillenniumWindow();
+    void openAboutWindow();
+    void exitProgram();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void placeOnScreen();
+
+    Clock m_clock;
+    double m_runDate = 0.0;
+
+    QLabel* Label1 = nullptr;
+    DatePicker* DT = nullptr;
+    QPushButton* Command1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* T1 = nullptr;
+    QLineEdit* T2 = nullptr;
+    QLineEdit* T3 = nullptr;
+    QLineEdit* T4 = nullptr;
+    QLineEdit* T5 = nullptr;
+    QLineEdit* T6 = nullptr;
+    QLineEdit* T7 = nullptr;
+    FloatProgressBar* ProgressBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // Top-level windows of their own, without an owner: they are deleted on close and made afresh on demand.
+    QPointer<Form3> m_millenniumWindow;
+    QPointer<Fr5> m_aboutWindow;
+};
+
+} // namespace kalendix

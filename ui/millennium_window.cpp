@@ -1,0 +1,76 @@
+#include "millennium_window.h"
+
+#include "look.h"
+
+#include "core/millennium.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+#include <utility>
+
+namespace kalendix {
+
+namespace {
+
+// The design, in twips.
+constexpr int clientWidth = 5355;
+constexpr int clientHeight = 990;
+constexpr TwipsRect command1Rect{4080, 600, 1215, 345};
+
+} // namespace
+
+Form3::Form3(Clock clock)
+    : m_clock(std::move(clock))
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Статистика"));
+    setWindowIcon(programIcon());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    // Closing removes the window; the next menu command makes it afresh, centred and empty. Without an owner it
+    // counts as one of the program's windows: the program lives on while it is open.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose);
+    setFont(captionFont(8.25, true));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, systemColor(SystemColor::ButtonFace));
+    colours.setColor(QPalette::WindowText, Qt::black);
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    Command1 = new QPushButton(QStringLiteral("Start>>"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setFont(captionFont(11.25, true, true));
+    Command1->setGeometry(command1Rect.toPixels());
+    Command1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &Form3::showMillennia);
+
+    const QSize size(fromTwips(clientWidth), fromTwips(clientHeight));
+    setFixedSize(size);
+    setGeometry(centredOnScreen(size));
+}
+
+void Form3::showMillennia()
+{
+    m_lines.clear();
+    const double today = m_clock();
+    for (const std::string& line : millenniumLines(today))
+        m_lines.append(QString::fromStdString(line));
+    update();
+}
+
+void Form3::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFontMetrics metrics(font());
+    int top = 0;
+    for (const QString& line : std::as_const(m_lines)) {
+        painter.drawText(QPoint(0, top + metrics.ascent()), line);
+        top += metrics.height();
+    }
+}
+
+} // namespace kalendix

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "clock.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QPushButton;
+
+namespace kalendix {
+
+// "Статистика": prints the days since the starts of the third and the second millennium.
+class Form3 final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form3(Clock clock);
+
+    // What the window shows: empty until "Start>>" is pressed, then the two lines of the last press.
+    QStringList printedLines() const { return m_lines; }
+
+public slots:
+    void showMillennia();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Clock m_clock;
+    QPushButton* Command1 = nullptr;
+    // Kept so that the window can draw them again whenever it is exposed.
+    QStringList m_lines;
+};
+
+} // namespace kalendix
