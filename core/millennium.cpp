@@ -6,7 +6,7 @@ namespace kalendix {
 
 namespace {
 
-constexpr double thirdMillenniumStart = 36892;   // 1 January 2001
+constexpr double thirdMillenniumStart = 36892;    // 1 January 2001
 constexpr double secondMillenniumStart = -328351; // 1 January 1001
 
 } // namespace

@@ -61,8 +61,11 @@ Fr5::Fr5()
     frame->setPalette(frameColours);
 
     const LabelSpec labels[] = {
-        {"Label1", QString::fromUtf8(about::authorSurname) + QLatin1Char(' '), {240, 360, 615, 255},
-         captionFont(8.25, true), navy},
+        {"Label1",
+         QString::fromUtf8(about::authorSurname) + QLatin1Char(' '),
+         {240, 360, 615, 255},
+         captionFont(8.25, true),
+         navy},
         {"Label2", QString::fromUtf8(about::authorGivenName), {960, 360, 735, 255}, captionFont(8.25, true), navy},
         {"Label3", QString::fromUtf8(about::authorPatronymic), {1800, 360, 855, 255}, captionFont(8.25, true), navy},
         {"Label5", QStringLiteral("Об ошибках в программе пишите на:"), {240, 840, 2655, 375}, dialogFont(), {}},

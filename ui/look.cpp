@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QScreen>
-#include <QStyle>
 #include <QStringList>
+#include <QStyle>
 #include <QWidget>
 
 namespace kalendix {
@@ -13,8 +13,7 @@ namespace {
 
 bool coversCyrillic(const QString& family)
 {
-    return QFontDatabase::hasFamily(family) &&
-           QFontDatabase::writingSystems(family).contains(QFontDatabase::Cyrillic);
+    return QFontDatabase::hasFamily(family) && QFontDatabase::writingSystems(family).contains(QFontDatabase::Cyrillic);
 }
 
 // A face that lacks Cyrillic would leave Qt to draw the Russian letters of one caption in another face.
@@ -86,8 +85,8 @@ void installFontSubstitutes()
     // PT Sans was drawn for the languages of Russia and has all four styles. The dialog face was a compact bitmap
     // face; PT Sans Narrow keeps its one-line captions on one line, where wider faces wrap them into the next control.
     substituteWhereMissing(captionFace(), {QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
-    substituteWhereMissing(dialogFace(), {QStringLiteral("PT Sans Narrow"), QStringLiteral("PT Sans"),
-                                          QStringLiteral("DejaVu Sans")});
+    substituteWhereMissing(
+        dialogFace(), {QStringLiteral("PT Sans Narrow"), QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
 }
 
 QIcon programIcon()

@@ -29,11 +29,10 @@ struct TwipsRect
 
 // The four window-system colours the windows are designed with, each taken from the user's palette so that a dark
 // theme stays readable.
-enum class SystemColor
-{
-    Menu,        // the menu background
-    ButtonFace,  // the default face of windows, buttons and labels
-    Light3D,     // the light edge of three-dimensional elements
+enum class SystemColor {
+    Menu,           // the menu background
+    ButtonFace,     // the default face of windows, buttons and labels
+    Light3D,        // the light edge of three-dimensional elements
     InfoBackground, // the tooltip background
 };
 

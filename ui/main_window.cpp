@@ -127,8 +127,8 @@ void Form1::createControls()
     paintBackground(client, SystemColor::Light3D);
     setCentralWidget(client);
 
-    Label1 = createLabel(client, "Label1", QStringLiteral("С"), label1Rect, captionFont(9.75, true),
-                         SystemColor::Light3D);
+    Label1 =
+        createLabel(client, "Label1", QStringLiteral("С"), label1Rect, captionFont(9.75, true), SystemColor::Light3D);
 
     DT = new DatePicker(client);
     DT->setObjectName(QStringLiteral("DT"));
@@ -184,6 +184,8 @@ void Form1::createControls()
 
 void Form1::createMenus()
 {
+    // Menus speak in the desktop's menu font, not in the window's dialog font.
+    menuBar()->setFont(QApplication::font("QMenuBar"));
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&Файл"));
     fileMenu->setObjectName(QStringLiteral("фл"));
     QAction* statistics = fileMenu->addAction(QStringLiteral("&Статистика"), this, &Form1::openMillenniumWindow);

@@ -21,8 +21,8 @@ TEST(DateValue, KnownDates)
         int year, month, day;
         double expected;
     } cases[] = {
-        {1899, 12, 30, 0},    {1899, 12, 31, 1},     {1899, 12, 29, -1},     {1900, 1, 1, 2},
-        {1900, 3, 1, 61},     {2001, 1, 1, 36892},   {2003, 4, 6, 37717},    {1001, 1, 1, -328351},
+        {1899, 12, 30, 0},     {1899, 12, 31, 1},       {1899, 12, 29, -1},   {1900, 1, 1, 2},
+        {1900, 3, 1, 61},      {2001, 1, 1, 36892},     {2003, 4, 6, 37717},  {1001, 1, 1, -328351},
         {1601, 1, 1, -109205}, {9999, 12, 31, 2958465}, {2000, 2, 29, 36585}, {2026, 12, 6, 46362},
     };
     for (const auto& c : cases)
@@ -50,8 +50,9 @@ TEST(DateValue, MatchesChronoOverThePickersWholeRange)
     for (sys_days day = first; day <= last; day += days{1}) {
         const year_month_day ymd{day};
         const double expected = static_cast<double>((day - epoch).count());
-        const double actual = dateValue(static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-                                         static_cast<int>(static_cast<unsigned>(ymd.day())));
+        const double actual =
+            dateValue(static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+                      static_cast<int>(static_cast<unsigned>(ymd.day())));
         if (actual != expected && ++mismatches <= 5)
             ADD_FAILURE() << static_cast<int>(ymd.year()) << "-" << static_cast<unsigned>(ymd.month()) << "-"
                           << static_cast<unsigned>(ymd.day()) << ": " << actual << " != " << expected;
@@ -98,17 +99,17 @@ TEST_F(LocalDate, IsTheCalendarDateOfTheZoneAtMidnight)
         {"UTC", 0, 1970, 1, 1},
         {"UTC", 86399, 1970, 1, 1},
         {"UTC", 86400, 1970, 1, 2},
-        {"Europe/Moscow", 1609448400, 2021, 1, 1},           // 2021-01-01 00:00 MSK
-        {"Europe/Moscow", 1609448399, 2020, 12, 31},         // one second earlier
-        {"America/Sao_Paulo", 1541300400, 2018, 11, 4},      // clocks jumped from 00:00 to 01:00
-        {"America/Sao_Paulo", 1550368800, 2019, 2, 16},      // the repeated 23:00 when summer time ended
+        {"Europe/Moscow", 1609448400, 2021, 1, 1},      // 2021-01-01 00:00 MSK
+        {"Europe/Moscow", 1609448399, 2020, 12, 31},    // one second earlier
+        {"America/Sao_Paulo", 1541300400, 2018, 11, 4}, // clocks jumped from 00:00 to 01:00
+        {"America/Sao_Paulo", 1550368800, 2019, 2, 16}, // the repeated 23:00 when summer time ended
         {"America/Sao_Paulo", 1550372400, 2019, 2, 17},
-        {"Pacific/Apia", 1325239200, 2011, 12, 31},          // 2011-12-30 never happened there
+        {"Pacific/Apia", 1325239200, 2011, 12, 31}, // 2011-12-30 never happened there
         {"Pacific/Apia", 1325239199, 2011, 12, 29},
-        {"Asia/Kathmandu", 1704046500, 2024, 1, 1},          // 00:00 at UTC+05:45
+        {"Asia/Kathmandu", 1704046500, 2024, 1, 1}, // 00:00 at UTC+05:45
         {"Asia/Kathmandu", 1704046499, 2023, 12, 31},
-        {"Australia/Lord_Howe", 1696087800, 2023, 10, 1},    // half-hour shift at 02:00
-        {"America/St_Johns", 1699155000, 2023, 11, 5},       // UTC-03:30, the day summer time ended
+        {"Australia/Lord_Howe", 1696087800, 2023, 10, 1}, // half-hour shift at 02:00
+        {"America/St_Johns", 1699155000, 2023, 11, 5},    // UTC-03:30, the day summer time ended
     };
     for (const auto& c : cases) {
         useZone(c.zone);
@@ -256,10 +257,22 @@ TEST(RoundToLong, HalvesGoToTheEvenNeighbour)
         double value;
         std::int32_t expected;
     } cases[] = {
-        {0.5, 0},         {1.5, 2},       {2.5, 2},         {3.5, 4},       {-0.5, 0},
-        {-1.5, -2},       {-2.5, -2},     {0.49999999999999994, 0},         {2.4, 2},
-        {2.6, 3},         {-2.6, -3},     {825, 825},       {-5, -5},       {2147483647.4, 2147483647},
-        {-2147483648.5, std::numeric_limits<std::int32_t>::min()},         {2147483646.5, 2147483646},
+        {0.5, 0},
+        {1.5, 2},
+        {2.5, 2},
+        {3.5, 4},
+        {-0.5, 0},
+        {-1.5, -2},
+        {-2.5, -2},
+        {0.49999999999999994, 0},
+        {2.4, 2},
+        {2.6, 3},
+        {-2.6, -3},
+        {825, 825},
+        {-5, -5},
+        {2147483647.4, 2147483647},
+        {-2147483648.5, std::numeric_limits<std::int32_t>::min()},
+        {2147483646.5, 2147483646},
     };
     for (const auto& c : cases)
         EXPECT_EQ(roundToLong(c.value), c.expected) << c.value;
@@ -267,9 +280,9 @@ TEST(RoundToLong, HalvesGoToTheEvenNeighbour)
 
 TEST(RoundToLong, OutOfRangeOverflows)
 {
-    for (double value : {2147483647.5, 2147483648.0, -2147483649.0, -2147483649.5, 1e300,
-                         std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                         std::numeric_limits<double>::quiet_NaN()})
+    for (double value :
+         {2147483647.5, 2147483648.0, -2147483649.0, -2147483649.5, 1e300, std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()})
         EXPECT_THROW(roundToLong(value), std::overflow_error) << value;
 }
 

@@ -21,14 +21,20 @@ TEST(ComputeFigures, Examples)
         Figures expected;
     } cases[] = {
         {"same day", 37717, 37717, {"0", "0", "0", "0", "0", "0", "0"}},
-        {"2001-01-01 to 2003-04-06", dateValue(2003, 4, 6), dateValue(2001, 1, 1),
+        {"2001-01-01 to 2003-04-06",
+         dateValue(2003, 4, 6),
+         dateValue(2001, 1, 1),
          {"825", "71280000", "19800", "1188000", "2", "27", "117"}},
         {"five days ahead", 37717, 37722, {"-5", "-432000", "-120", "-7200", "0", "0", "0"}},
         {"400 days ahead", 37717, 37717 + 400, {"-400", "-34560000", "-9600", "-576000", "-1", "-13", "-57"}},
         {"one year exactly", 365, 0, {"365", "31536000", "8760", "525600", "1", "12", "52"}},
-        {"widest span", dateValue(9999, 12, 31), dateValue(1601, 1, 1),
+        {"widest span",
+         dateValue(9999, 12, 31),
+         dateValue(1601, 1, 1),
          {"3067670", "265046688000", "73624080", "4417444800", "8404", "102255", "438238"}},
-        {"widest span backwards", dateValue(1601, 1, 1), dateValue(9999, 12, 31),
+        {"widest span backwards",
+         dateValue(1601, 1, 1),
+         dateValue(9999, 12, 31),
          {"-3067670", "-265046688000", "-73624080", "-4417444800", "-8404", "-102255", "-438238"}},
     };
     for (const auto& c : cases)
@@ -44,8 +50,8 @@ TEST(ComputeFigures, AgreesWithIntegerArithmeticOverASpread)
         for (double picked = first; picked <= last; picked += 104729) {
             const auto days = static_cast<std::int64_t>(today - picked);
             const Figures expected = {
-                std::to_string(days),       std::to_string(days * 86400), std::to_string(days * 24),
-                std::to_string(days * 1440), std::to_string(days / 365),  std::to_string(days / 30),
+                std::to_string(days),        std::to_string(days * 86400), std::to_string(days * 24),
+                std::to_string(days * 1440), std::to_string(days / 365),   std::to_string(days / 30),
                 std::to_string(days / 7),
             };
             ASSERT_EQ(computeFigures(today, picked), expected) << today << " " << picked;

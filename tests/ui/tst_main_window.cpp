@@ -203,16 +203,15 @@ void TestMainWindow::runFillsTheBoxesOnTheTenthTick_data()
     QTest::addColumn<QStringList>("figures");
 
     QTest::newRow("same day") << QDate(2003, 4, 6) << QDate(2003, 4, 6) << QStringList(7, QStringLiteral("0"));
-    QTest::newRow("2001-01-01 to 2003-04-06")
-        << QDate(2001, 1, 1) << QDate(2003, 4, 6)
-        << QStringList{"825", "71280000", "19800", "1188000", "2", "27", "117"};
+    QTest::newRow("2001-01-01 to 2003-04-06") << QDate(2001, 1, 1) << QDate(2003, 4, 6)
+                                              << QStringList{"825", "71280000", "19800", "1188000", "2", "27", "117"};
     QTest::newRow("five days ahead") << QDate(2003, 4, 11) << QDate(2003, 4, 6)
                                      << QStringList{"-5", "-432000", "-120", "-7200", "0", "0", "0"};
     QTest::newRow("400 days ahead") << QDate(2004, 5, 10) << QDate(2003, 4, 6)
                                     << QStringList{"-400", "-34560000", "-9600", "-576000", "-1", "-13", "-57"};
     QTest::newRow("earliest pick") << QDate(1601, 1, 1) << QDate(2026, 12, 7)
-                                   << QStringList{"155568", "13441075200", "3733632", "224017920", "426", "5185",
-                                                  "22224"};
+                                   << QStringList{"155568", "13441075200", "3733632", "224017920",
+                                                  "426",    "5185",        "22224"};
 }
 
 void TestMainWindow::runFillsTheBoxesOnTheTenthTick()

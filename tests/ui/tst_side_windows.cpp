@@ -241,9 +241,9 @@ void TestSideWindows::aboutWindowLayout()
         QRect pixels;
         QColor colour;
     } labels[] = {
-        {"Label1", {16, 24, 41, 17}, QColor(0, 0, 128)},   {"Label2", {64, 24, 49, 17}, QColor(0, 0, 128)},
-        {"Label3", {120, 24, 57, 17}, QColor(0, 0, 128)},  {"Label5", {16, 56, 177, 25}, QColor()},
-        {"Label4", {40, 72, 129, 17}, QColor(0, 0, 255)},  {"Label7", {8, 96, 65, 17}, QColor()},
+        {"Label1", {16, 24, 41, 17}, QColor(0, 0, 128)},  {"Label2", {64, 24, 49, 17}, QColor(0, 0, 128)},
+        {"Label3", {120, 24, 57, 17}, QColor(0, 0, 128)}, {"Label5", {16, 56, 177, 25}, QColor()},
+        {"Label4", {40, 72, 129, 17}, QColor(0, 0, 255)}, {"Label7", {8, 96, 65, 17}, QColor()},
         {"Label6", {136, 96, 49, 17}, QColor()},
     };
     for (const auto& spec : labels) {

@@ -25,8 +25,7 @@ struct FixedClock
     void set(int year, int month, int day) const { *today = dateValue(year, month, day); }
 };
 
-template <typename T>
-T* child(const QObject* parent, const char* name)
+template <typename T> T* child(const QObject* parent, const char* name)
 {
     T* found = parent->findChild<T*>(QString::fromUtf8(name));
     if (!found)
