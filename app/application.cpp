@@ -14,6 +14,8 @@ Application::Application(int& argc, char** argv)
 {
     setApplicationName(QStringLiteral("kalendix"));
     setApplicationVersion(QStringLiteral(KALENDIX_VERSION));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    setDesktopFileName(QStringLiteral(KALENDIX_APP_ID));
     setWindowIcon(programIcon());
     installFontSubstitutes();
 }

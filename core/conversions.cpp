@@ -59,7 +59,7 @@ double localDateValue(std::time_t instant)
 {
     std::tm local{};
     if (localtime_r(&instant, &local) == nullptr)
-        throw std::runtime_error("the local date cannot be read from the system clock");
+        throw std::runtime_error("системные часы не сообщают местную дату");
     // The calendar fields, never a difference of seconds: a day that daylight saving time shortens or a zone skips
     // still starts at 00:00.
     return dateValue(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
@@ -68,7 +68,7 @@ double localDateValue(std::time_t instant)
 double dateValue(int year, int month, int day)
 {
     if (month < 1 || month > 12 || day < 1 || static_cast<unsigned>(day) > daysInMonth(year, month))
-        throw std::invalid_argument("no such date: " + std::to_string(year) + "-" + std::to_string(month) + "-" +
+        throw std::invalid_argument("такой даты нет: " + std::to_string(year) + "-" + std::to_string(month) + "-" +
                                     std::to_string(day));
     return static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
                                epochOffset);
@@ -82,7 +82,7 @@ double dayDifference(double later, double earlier)
 std::string formatNumber(double value, std::string_view decimalSeparator)
 {
     if (!std::isfinite(value))
-        throw std::domain_error("the number is not finite");
+        throw std::domain_error("недопустимое число");
     char buffer[400];
     if (value == std::trunc(value)) {
         if (value == 0)
@@ -179,7 +179,7 @@ double leadingNumber(std::string_view text)
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (magnitude + exponent > 0)
-            throw std::overflow_error("the number is too large");
+            throw std::overflow_error("число слишком велико");
         return number.front() == '-' ? -0.0 : 0.0;
     }
     return value;
@@ -195,16 +195,16 @@ std::int32_t roundToLong(double value)
     else if (!(fraction <= 0.5))
         rounded = std::numeric_limits<double>::quiet_NaN(); // NaN or an infinity
     if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max()))
-        throw std::overflow_error("the number does not fit a 32-bit whole number");
+        throw std::overflow_error("число не помещается в 32-разрядное целое");
     return static_cast<std::int32_t>(rounded);
 }
 
 std::int32_t wholeQuotient(std::int32_t dividend, std::int32_t divisor)
 {
     if (divisor == 0)
-        throw std::domain_error("division by zero");
+        throw std::domain_error("деление на ноль");
     if (dividend == std::numeric_limits<std::int32_t>::min() && divisor == -1)
-        throw std::overflow_error("the quotient does not fit a 32-bit whole number");
+        throw std::overflow_error("частное не помещается в 32-разрядное целое");
     return dividend / divisor;
 }
 

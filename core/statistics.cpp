@@ -3,8 +3,23 @@
 #include "conversions.h"
 
 #include <algorithm>
+#include <cmath>
+#include <stdexcept>
 
 namespace kalendix {
+
+namespace {
+
+// A product too large for a double is an overflow, like any other.
+double times(double days, double factor)
+{
+    const double product = days * factor;
+    if (!std::isfinite(product))
+        throw std::overflow_error("число слишком велико");
+    return product;
+}
+
+} // namespace
 
 std::string daysFigure(double today, double picked)
 {
@@ -16,12 +31,9 @@ std::array<std::string, 6> derivedFigures(std::string_view daysText)
     const double days = leadingNumber(daysText);
     const std::int32_t wholeDays = roundToLong(days);
     return {
-        formatNumber(days * 86400),
-        formatNumber(days * 24),
-        formatNumber(days * 1440),
-        formatLong(wholeQuotient(wholeDays, 365)),
-        formatLong(wholeQuotient(wholeDays, 30)),
-        formatLong(wholeQuotient(wholeDays, 7)),
+        formatNumber(times(days, 86400)),         formatNumber(times(days, 24)),
+        formatNumber(times(days, 1440)),          formatLong(wholeQuotient(wholeDays, 365)),
+        formatLong(wholeQuotient(wholeDays, 30)), formatLong(wholeQuotient(wholeDays, 7)),
     };
 }
 

@@ -8,6 +8,10 @@ packages=(
     libgtest-dev            # the core's tests
     fonts-paratype          # PT Sans: Cyrillic faces for the windows' captions
     tzdata                  # time zones for the date tests
+    faketime                # the clock tests across zones and instants
+    locales                 # locale sources, compiled into the build folder by the locale test
+    strace                  # the test that the program writes no file
+    clang libclang-rt-14-dev  # libFuzzer, for the conversions' fuzz test
 )
 
 missing=()

@@ -11,18 +11,17 @@ namespace kalendix {
 
 namespace {
 
-bool coversCyrillic(const QString& family)
+// A face that lacks Cyrillic would leave Qt to draw the Russian letters of one caption in another face. One look at
+// the font list, rather than a query per face: fontconfig's alias rules make each query cost more than the list.
+void substituteWhereMissing(const QStringList& cyrillicFamilies, const QString& family, const QStringList& candidates)
 {
-    return QFontDatabase::hasFamily(family) && QFontDatabase::writingSystems(family).contains(QFontDatabase::Cyrillic);
-}
-
-// A face that lacks Cyrillic would leave Qt to draw the Russian letters of one caption in another face.
-void substituteWhereMissing(const QString& family, const QStringList& candidates)
-{
-    if (coversCyrillic(family))
+    const auto covers = [&cyrillicFamilies](const QString& face) {
+        return cyrillicFamilies.contains(face, Qt::CaseInsensitive);
+    };
+    if (covers(family))
         return;
     for (const QString& candidate : candidates) {
-        if (coversCyrillic(candidate)) {
+        if (covers(candidate)) {
             QFont::insertSubstitution(family, candidate);
             return;
         }
@@ -84,9 +83,11 @@ void installFontSubstitutes()
 {
     // PT Sans was drawn for the languages of Russia and has all four styles. The dialog face was a compact bitmap
     // face; PT Sans Narrow keeps its one-line captions on one line, where wider faces wrap them into the next control.
-    substituteWhereMissing(captionFace(), {QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
+    const QStringList cyrillicFamilies = QFontDatabase::families(QFontDatabase::Cyrillic);
+    substituteWhereMissing(cyrillicFamilies, captionFace(), {QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
     substituteWhereMissing(
-        dialogFace(), {QStringLiteral("PT Sans Narrow"), QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
+        cyrillicFamilies, dialogFace(),
+        {QStringLiteral("PT Sans Narrow"), QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
 }
 
 QIcon programIcon()

@@ -83,6 +83,7 @@ TEST(DerivedFigures, ADaysTextBeyondThirtyTwoBitsOverflows)
 {
     EXPECT_THROW(derivedFigures("2147483648"), std::overflow_error);
     EXPECT_THROW(derivedFigures("1E309"), std::overflow_error);
+    EXPECT_THROW(derivedFigures("1E306"), std::overflow_error); // finite, but not in seconds
 }
 
 } // namespace

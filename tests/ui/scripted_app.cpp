@@ -1,9 +1,13 @@
 // The real application object and main window, scripted: presses "Start>>" and reports what the user would see.
 //   scripted_app failing-clock  the clock fails on the tenth tick
 //   scripted_app run            a normal run, then "&Выход"
+//   scripted_app session        the machine's clock; a run, both side windows and "Start>>" in the millennium window,
+//                               then "&Выход"
 #include "app/application.h"
 #include "core/conversions.h"
+#include "ui/about_window.h"
 #include "ui/main_window.h"
+#include "ui/millennium_window.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -21,6 +25,8 @@ int main(int argc, char* argv[])
     kalendix::Clock clock = [] { return kalendix::dateValue(2003, 4, 6); };
     if (mode == QLatin1String("failing-clock"))
         clock = []() -> double { throw std::runtime_error("часы недоступны"); };
+    else if (mode == QLatin1String("session"))
+        clock = &kalendix::todayDate;
     kalendix::Form1 window(clock);
     window.show();
 
@@ -41,6 +47,14 @@ int main(int argc, char* argv[])
     QObject::connect(&resultWatcher, &QTimer::timeout, &app, [&] {
         if (!days->text().isEmpty()) {
             std::printf("days: %s\n", qUtf8Printable(days->text()));
+            if (mode == QLatin1String("session")) {
+                window.findChild<QAction*>(QStringLiteral("Ст"))->trigger();
+                window.millenniumWindow()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+                for (const QString& line : window.millenniumWindow()->printedLines())
+                    std::printf("printed: %s\n", qUtf8Printable(line));
+                window.findChild<QAction*>(QStringLiteral("прг"))->trigger();
+                std::printf("about: %s\n", window.aboutWindow() ? "shown" : "missing");
+            }
             std::fflush(stdout);
             window.findChild<QAction*>(QStringLiteral("вхд"))->trigger();
         }

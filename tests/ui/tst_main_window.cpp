@@ -6,11 +6,13 @@
 #include "ui/look.h"
 #include "ui/main_window.h"
 
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -40,6 +42,8 @@ private slots:
     void startPressedAgainRestartsFromZero();
     void typedTextInTheDaysBoxIsOverwritten();
     void pickerChangedMidRunIsRead();
+    void pastedTextNeverBreaksARun_data();
+    void pastedTextNeverBreaksARun();
     void enterPressesStart();
     void tabOrder();
     void altOpensMenus_data();
@@ -311,6 +315,45 @@ void TestMainWindow::pickerChangedMidRunIsRead()
     picker->setDate(QDate(2003, 4, 1));
     tick(5);
     QCOMPARE(boxTexts().first(), QStringLiteral("5"));
+}
+
+namespace {
+
+// Every byte of the literal, NULs inside it too, but not the terminating one.
+template <std::size_t N> QByteArray bytes(const char (&literal)[N])
+{
+    return QByteArray(literal, N - 1);
+}
+
+} // namespace
+
+void TestMainWindow::pastedTextNeverBreaksARun_data()
+{
+    QTest::addColumn<QByteArray>("pasted");
+    QTest::newRow("1 MiB of digits") << QByteArray(1 << 20, '7');
+    QTest::newRow("1 MiB of words") << QByteArray("дней 12,5 E+ ").repeated((1 << 20) / 16);
+    QTest::newRow("control characters") << bytes("\x01\x02\t\n\r\x1b[2J\x7f 12");
+    QTest::newRow("NUL bytes") << bytes("12\0\0 34\0");
+    QTest::newRow("invalid UTF-8") << QByteArray("\xff\xfe\xc3\x28 12 \xed\xa0\x80 \xf4\x90\x80\x80");
+    QTest::newRow("huge exponent") << QByteArray("1E99999999999999999999");
+}
+
+void TestMainWindow::pastedTextNeverBreaksARun()
+{
+    QFETCH(QByteArray, pasted);
+    m_window->show();
+    auto* mime = new QMimeData;
+    mime->setData(QStringLiteral("text/plain"), pasted);
+    QApplication::clipboard()->setMimeData(mime);
+    for (const char* name : {"T1", "T2", "T3", "T4", "T5", "T6", "T7"}) {
+        auto* box = child<QLineEdit>(m_window.get(), name);
+        box->selectAll();
+        box->paste();
+        QCOMPARE(box->text(), QString::fromUtf8(pasted));
+    }
+    m_window->startRun();
+    tick(10);
+    QCOMPARE(boxTexts(), (QStringList{"825", "71280000", "19800", "1188000", "2", "27", "117"}));
 }
 
 void TestMainWindow::enterPressesStart()

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Runs the clock probe under faketime across time zones and instants, and checks today's date value and the seven
+# figures against the calendar date that the zone shows at that instant. Exits 77 (skipped) without faketime.
+set -euo pipefail
+probe=${1:?usage: zones.sh CLOCK_PROBE}
+if ! command -v faketime >/dev/null; then
+    echo "SKIP: faketime is not installed"
+    exit 77
+fi
+
+zones=(UTC Europe/Moscow America/Sao_Paulo America/St_Johns Australia/Lord_Howe Pacific/Apia Pacific/Kiritimati
+    Asia/Kathmandu)
+ordinary_days=(2026-03-15 2026-12-07)
+# Days on which the zone's clocks jumped: summer time starting and ending, offsets changing, whole days skipped.
+declare -A shifted_days=(
+    [UTC]=""
+    [Europe/Moscow]="2011-03-27 2014-10-26"
+    [America/Sao_Paulo]="2018-02-17 2018-11-04 2019-02-16"
+    [America/St_Johns]="2024-03-10 2024-11-03"
+    [Australia/Lord_Howe]="2024-04-07 2024-10-06"
+    [Pacific/Apia]="2011-12-29 2011-12-30 2011-12-31 2020-09-27 2021-04-04"
+    [Pacific/Kiritimati]="1994-12-30 1994-12-31 1995-01-01"
+    [Asia/Kathmandu]="1985-12-31 1986-01-01"
+)
+times=(00:00:00 00:59:59 12:00:00 23:59:59)
+picked=2001-01-01
+picked_value=36892
+
+date_value() { # YYYY-MM-DD -> days since 1899-12-30
+    echo $(($(date -u -d "$1" +%s) / 86400 + 25569))
+}
+
+passed=0
+failed=0
+fail() {
+    echo "FAIL $*"
+    failed=$((failed + 1))
+}
+
+for zone in "${zones[@]}"; do
+    for day in "${ordinary_days[@]}" ${shifted_days[$zone]}; do
+        for time in "${times[@]}"; do
+            output=$(TZ=$zone faketime -f "@$day $time" "$probe" "$picked")
+            epoch=$(awk '$1 == "epoch" { print $2 }' <<<"$output")
+            today=$(awk '$1 == "today" { print $2 }' <<<"$output")
+            figures=$(sed -n 's/^figures //p' <<<"$output")
+
+            # faketime must really have moved the clock: where the wall time exists, the instant is that time.
+            if requested=$(TZ=$zone date -d "$day $time" +%s 2>/dev/null); then
+                if ((epoch < requested || epoch > requested + 5)); then
+                    fail "$zone $day $time: the clock reads $epoch, not $requested"
+                    continue
+                fi
+            fi
+            shown=$(TZ=$zone date -d "@$epoch" +%F)
+            expected_today=$(date_value "$shown")
+            d=$((expected_today - picked_value))
+            expected_figures="$d $((d * 86400)) $((d * 24)) $((d * 1440)) $((d / 365)) $((d / 30)) $((d / 7))"
+            if [[ $today != "$expected_today" ]]; then
+                fail "$zone $day $time: today $today, the zone shows $shown ($expected_today)"
+            elif [[ $figures != "$expected_figures" ]]; then
+                fail "$zone $day $time: figures '$figures', expected '$expected_figures'"
+            else
+                passed=$((passed + 1))
+            fi
+        done
+    done
+done
+echo "zones: ${#zones[@]}, instants checked: $((passed + failed))"
+echo "$passed passed, $failed failed"
+((failed == 0))

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a finished build, unpacks it into a scratch root and checks that the program, the
+# desktop entry, the AppStream record and every icon land where desktops look, and that the package asks for the
+# libraries it links and the fonts it falls back on. Exits 77 where the Debian packaging tools are missing.
+set -euo pipefail
+build_dir=${1:?usage: package.sh BUILD_DIR APPLICATION_ID}
+id=${2:?usage: package.sh BUILD_DIR APPLICATION_ID}
+for tool in dpkg-deb dpkg-shlibdeps cpack; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed"
+        exit 77
+    fi
+done
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1 || {
+    cat "$scratch/cpack.log"
+    exit 1
+}
+debs=("$scratch"/out/*.deb)
+deb=${debs[0]}
+echo "package: $(basename "$deb")"
+dpkg-deb -x "$deb" "$scratch/root"
+root=$scratch/root
+
+failures=0
+check() { # DESCRIPTION COMMAND...
+    if "${@:2}"; then
+        echo "ok: $1"
+    else
+        echo "FAIL: $1"
+        failures=$((failures + 1))
+    fi
+}
+png_size() { # FILE: width and height from the PNG header
+    od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $1 * 16777216 + $2 * 65536 + $3 * 256 + $4,
+                                                    $5 * 16777216 + $6 * 65536 + $7 * 256 + $8 }'
+}
+
+desktop=$root/usr/share/applications/$id.desktop
+check "the program is usr/bin/kalendix" test -x "$root/usr/bin/kalendix"
+check "the desktop entry is in usr/share/applications" test -f "$desktop"
+check "the AppStream record is in usr/share/metainfo" test -f "$root/usr/share/metainfo/$id.metainfo.xml"
+check "the desktop entry starts the installed program" grep -qx 'Exec=kalendix' "$desktop"
+check "the desktop entry names the installed icon" grep -qx "Icon=$id" "$desktop"
+for size in 16 32 48 64 128 256; do
+    icon=$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png
+    check "a ${size}x$size icon in the hicolor theme" test "$([[ -f $icon ]] && png_size "$icon")" = "${size}x$size"
+done
+unexpected=$(cd "$root" && find . -type f ! -path './usr/bin/*' ! -path './usr/share/*' | head)
+check "nothing outside usr/bin and usr/share" test -z "$unexpected"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-paratype; do
+    check "depends on $package" grep -qxF "$package" <<<"$(tr ',' '\n' <<<"$depends" | sed 's/ *(.*//; s/^ *//')"
+done
+if command -v desktop-file-validate >/dev/null; then
+    check "the installed desktop entry validates" desktop-file-validate "$desktop"
+fi
+# Whether this machine could install it: every dependency is there and nothing clashes.
+if [[ $(id -u) -eq 0 ]]; then
+    check "dpkg would install it here" dpkg --dry-run -i "$deb"
+fi
+
+if ((failures)); then
+    echo "$failures failed"
+    exit 1
+fi
+echo "all passed"
