@@ -51,13 +51,15 @@ Fr5::Fr5()
     picture->setGeometry(picture1Rect.toPixels());
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setPixmap(QPixmap(QStringLiteral(":/kalendix/portrait.jpg")));
+    picture->setAccessibleName(QStringLiteral("Фотография автора"));
 
     auto* frame = new QGroupBox(QStringLiteral("Программу написал... "), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(frame1Rect.toPixels());
     frame->setFont(captionFont(9.75, true));
     QPalette frameColours = frame->palette();
-    frameColours.setColor(QPalette::WindowText, Qt::black);
+    const QColor face = systemColor(SystemColor::ButtonFace);
+    frameColours.setColor(QPalette::WindowText, readableOn(Qt::black, face));
     frame->setPalette(frameColours);
 
     const LabelSpec labels[] = {
@@ -83,7 +85,7 @@ Fr5::Fr5()
         label->setFont(spec.font);
         if (spec.colour.isValid()) {
             QPalette labelColours = label->palette();
-            labelColours.setColor(QPalette::WindowText, spec.colour);
+            labelColours.setColor(QPalette::WindowText, readableOn(spec.colour, face));
             label->setPalette(labelColours);
         }
     }

@@ -7,6 +7,9 @@
 #include <QStyle>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace kalendix {
 
 namespace {
@@ -43,6 +46,28 @@ QColor systemColor(SystemColor color)
         return QApplication::palette().color(QPalette::ToolTipBase);
     }
     return {};
+}
+
+QColor readableOn(const QColor& ink, const QColor& background)
+{
+    if (background.lightnessF() >= 0.5)
+        return ink;
+    // Lighten in steps until the text stands out from the face as well as body text should (a contrast of 4.5).
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](float channel) {
+            return channel <= 0.04045f ? channel / 12.92f : std::pow((channel + 0.055f) / 1.055f, 2.4f);
+        };
+        return 0.2126f * linear(colour.redF()) + 0.7152f * linear(colour.greenF()) + 0.0722f * linear(colour.blueF());
+    };
+    const float faceLuminance = luminance(background);
+    const QColor hsl = ink.toHsl();
+    float lightness = std::max(hsl.lightnessF(), 1.0f - hsl.lightnessF());
+    QColor shown = QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), lightness, hsl.alphaF());
+    while ((luminance(shown) + 0.05f) / (faceLuminance + 0.05f) < 4.5f && lightness < 1.0f) {
+        lightness = std::min(1.0f, lightness + 0.025f);
+        shown = QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), lightness, hsl.alphaF());
+    }
+    return shown;
 }
 
 void paintBackground(QWidget* widget, SystemColor color)

@@ -38,6 +38,10 @@ enum class SystemColor {
 
 QColor systemColor(SystemColor color);
 
+// A fixed text colour (black, navy, blue) as designed for light window faces; on a dark face, the same hue made light
+// enough to read. On a light face it is returned unchanged.
+QColor readableOn(const QColor& ink, const QColor& background);
+
 // Paints a widget's background in a system colour, with text in the palette's matching text colour.
 void paintBackground(QWidget* widget, SystemColor color);
 

@@ -47,6 +47,7 @@ struct UnitRow
     const char* boxName;
     const char* labelName;
     const char* caption;
+    const char* spokenName; // what a screen reader says for the box: the caption reads badly aloud
     int top;
     int labelWidth;
     int labelHeight;
@@ -56,13 +57,13 @@ struct UnitRow
 // Top to bottom: years, months, weeks, days, hours, minutes, seconds. The backslash is shown as it stands, between
 // the two word forms it separates.
 constexpr std::array<UnitRow, 7> unitRows = {{
-    {"T5", "Label3", " лет\\год(а)", 480, 975, 255, SystemColor::Menu},
-    {"T6", "Label8", " месяц(ев)", 840, 975, 375, SystemColor::ButtonFace},
-    {"T7", "Label9", " недель\\недели", 1200, 1335, 255, SystemColor::ButtonFace},
-    {"T1", "Label4", " дней\\день", 1560, 975, 255, SystemColor::Menu},
-    {"T3", "Label5", " час(ов)", 1920, 735, 255, SystemColor::Menu},
-    {"T4", "Label6", " минут", 2280, 735, 255, SystemColor::Menu},
-    {"T2", "Label7", " секунд", 2640, 735, 255, SystemColor::Menu},
+    {"T5", "Label3", " лет\\год(а)", "Прошло лет", 480, 975, 255, SystemColor::Menu},
+    {"T6", "Label8", " месяц(ев)", "Прошло месяцев", 840, 975, 375, SystemColor::ButtonFace},
+    {"T7", "Label9", " недель\\недели", "Прошло недель", 1200, 1335, 255, SystemColor::ButtonFace},
+    {"T1", "Label4", " дней\\день", "Прошло дней", 1560, 975, 255, SystemColor::Menu},
+    {"T3", "Label5", " час(ов)", "Прошло часов", 1920, 735, 255, SystemColor::Menu},
+    {"T4", "Label6", " минут", "Прошло минут", 2280, 735, 255, SystemColor::Menu},
+    {"T2", "Label7", " секунд", "Прошло секунд", 2640, 735, 255, SystemColor::Menu},
 }};
 
 constexpr int tickMilliseconds = 100;
@@ -135,6 +136,7 @@ void Form1::createControls()
     DT->setFont(captionFont(8.25, false));
     DT->setGeometry(dtRect.toPixels());
     DT->setDate(QDate(2001, 1, 1));
+    DT->setAccessibleName(QStringLiteral("Дата, с которой считать"));
 
     Command1 = new QPushButton(QStringLiteral("Start>>"), client);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -143,6 +145,8 @@ void Form1::createControls()
     paintBackground(Command1, SystemColor::Menu);
     // Enter presses it from anywhere in the window (see keyPressEvent); the flag draws it as the default button.
     Command1->setDefault(true);
+    Command1->setAccessibleName(QStringLiteral("Start"));
+    Command1->setAccessibleDescription(QStringLiteral("Подсчитать, сколько времени прошло с выбранной даты"));
     connect(Command1, &QPushButton::clicked, this, &Form1::startRun);
 
     Label2 = createLabel(client, "Label2", QStringLiteral("прошло:"), label2Rect, captionFont(9.75, true),
@@ -156,8 +160,11 @@ void Form1::createControls()
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setMaxLength(std::numeric_limits<int>::max());
         paintBackground(box, SystemColor::InfoBackground);
-        createLabel(client, row.labelName, QString::fromUtf8(row.caption),
-                    TwipsRect{unitLabelLeft, row.top, row.labelWidth, row.labelHeight}, unitFont, row.labelBackground);
+        box->setAccessibleName(QString::fromUtf8(row.spokenName));
+        QLabel* caption = createLabel(client, row.labelName, QString::fromUtf8(row.caption),
+                                      TwipsRect{unitLabelLeft, row.top, row.labelWidth, row.labelHeight}, unitFont,
+                                      row.labelBackground);
+        caption->setBuddy(box);
     }
     T1 = client->findChild<QLineEdit*>(QStringLiteral("T1"));
     T2 = client->findChild<QLineEdit*>(QStringLiteral("T2"));
@@ -170,6 +177,7 @@ void Form1::createControls()
     ProgressBar1 = new FloatProgressBar(client);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(progressBar1Rect.toPixels());
+    ProgressBar1->setAccessibleName(QStringLiteral("Ход подсчёта"));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -34,8 +34,9 @@ Form3::Form3(Clock clock)
     setAttribute(Qt::WA_QuitOnClose);
     setFont(captionFont(8.25, true));
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, systemColor(SystemColor::ButtonFace));
-    colours.setColor(QPalette::WindowText, Qt::black);
+    const QColor face = systemColor(SystemColor::ButtonFace);
+    colours.setColor(QPalette::Window, face);
+    colours.setColor(QPalette::WindowText, readableOn(Qt::black, face));
     setPalette(colours);
     setAutoFillBackground(true);
 
@@ -44,6 +45,8 @@ Form3::Form3(Clock clock)
     Command1->setFont(captionFont(11.25, true, true));
     Command1->setGeometry(command1Rect.toPixels());
     Command1->setFocus();
+    Command1->setAccessibleName(QStringLiteral("Start"));
+    Command1->setAccessibleDescription(QStringLiteral("Показать, сколько дней прошло с начала тысячелетий"));
     connect(Command1, &QPushButton::clicked, this, &Form3::showMillennia);
 
     const QSize size(fromTwips(clientWidth), fromTwips(clientHeight));
@@ -57,6 +60,8 @@ void Form3::showMillennia()
     const double today = m_clock();
     for (const std::string& line : millenniumLines(today))
         m_lines.append(QString::fromStdString(line));
+    // The lines are painted, not held by a control, so this is how a screen reader gets to them.
+    setAccessibleDescription(m_lines.join(QLatin1Char('\n')));
     update();
 }
 
