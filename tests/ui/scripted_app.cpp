@@ -3,6 +3,9 @@
 //   scripted_app run            a normal run, then "&Выход"
 //   scripted_app session        the machine's clock; a run, both side windows and "Start>>" in the millennium window,
 //                               then "&Выход"
+//   scripted_app showcase [dark] a run, both side windows and "Start>>" in the millennium window, left open to be
+//                               looked at; "dark" first gives the application a dark palette, as a dark desktop theme
+//                               would
 #include "app/application.h"
 #include "core/conversions.h"
 #include "ui/about_window.h"
@@ -12,6 +15,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,6 +26,24 @@ int main(int argc, char* argv[])
 {
     kalendix::Application app(argc, argv);
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const bool showcase = mode == QLatin1String("showcase");
+    if (showcase && argc > 2 && QLatin1String(argv[2]) == QLatin1String("dark")) {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(53, 53, 53));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Base, QColor(35, 35, 35));
+        dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Button, QColor(53, 53, 53));
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        dark.setColor(QPalette::Light, QColor(90, 90, 90));
+        dark.setColor(QPalette::Midlight, QColor(70, 70, 70));
+        dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 40));
+        dark.setColor(QPalette::ToolTipText, Qt::white);
+        dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        dark.setColor(QPalette::HighlightedText, Qt::black);
+        QApplication::setPalette(dark);
+    }
     kalendix::Clock clock = [] { return kalendix::dateValue(2003, 4, 6); };
     if (mode == QLatin1String("failing-clock"))
         clock = []() -> double { throw std::runtime_error("часы недоступны"); };
@@ -47,7 +69,7 @@ int main(int argc, char* argv[])
     QObject::connect(&resultWatcher, &QTimer::timeout, &app, [&] {
         if (!days->text().isEmpty()) {
             std::printf("days: %s\n", qUtf8Printable(days->text()));
-            if (mode == QLatin1String("session")) {
+            if (mode == QLatin1String("session") || showcase) {
                 window.findChild<QAction*>(QStringLiteral("Ст"))->trigger();
                 window.millenniumWindow()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
                 for (const QString& line : window.millenniumWindow()->printedLines())
@@ -56,15 +78,20 @@ int main(int argc, char* argv[])
                 std::printf("about: %s\n", window.aboutWindow() ? "shown" : "missing");
             }
             std::fflush(stdout);
+            if (showcase) {
+                resultWatcher.stop();
+                return;
+            }
             window.findChild<QAction*>(QStringLiteral("вхд"))->trigger();
         }
     });
     resultWatcher.start(50);
 
     QTimer::singleShot(0, &window, [&] { window.findChild<QPushButton*>(QStringLiteral("Command1"))->click(); });
-    QTimer::singleShot(10000, &app, [] {
-        std::puts("gave up waiting");
-        QCoreApplication::exit(3);
-    });
+    if (!showcase)
+        QTimer::singleShot(10000, &app, [] {
+            std::puts("gave up waiting");
+            QCoreApplication::exit(3);
+        });
     return kalendix::Application::exec();
 }

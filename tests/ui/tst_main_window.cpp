@@ -183,12 +183,13 @@ void TestMainWindow::captionsFitTheirLabels()
     const auto labels = m_window->findChildren<QLabel*>();
     QCOMPARE(labels.size(), 9);
     for (const QLabel* label : labels) {
-        const QFontMetrics metrics(label->font());
+        // Measured on the label itself, so at the screen's scale factor as drawn.
+        const QFontMetrics metrics(label->font(), label);
         QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(), qPrintable(label->objectName()));
         QVERIFY2(metrics.height() <= label->height(), qPrintable(label->objectName()));
     }
     const auto* button = child<QPushButton>(m_window.get(), "Command1");
-    QVERIFY(QFontMetrics(button->font()).horizontalAdvance(button->text()) < button->width());
+    QVERIFY(QFontMetrics(button->font(), button).horizontalAdvance(button->text()) < button->width());
 }
 
 void TestMainWindow::fontsCoverCyrillic()
