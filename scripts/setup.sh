@@ -12,6 +12,10 @@ packages=(
     locales                 # locale sources, compiled into the build folder by the locale test
     strace                  # the test that the program writes no file
     clang libclang-rt-14-dev  # libFuzzer, for the conversions' fuzz test
+    dpkg-dev file           # cpack's Debian package, its dependencies read by dpkg-shlibdeps
+    desktop-file-utils appstream  # the validators of the desktop entry and the AppStream record
+    binutils-mingw-w64-x86-64     # windres, the check of the Windows resource file
+    xvfb dbus-daemon at-spi2-core python3-pyatspi  # the program driven through the accessibility bus
 )
 
 missing=()
