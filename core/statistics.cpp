@@ -31,9 +31,12 @@ std::array<std::string, 6> derivedFigures(std::string_view daysText)
     const double days = leadingNumber(daysText);
     const std::int32_t wholeDays = roundToLong(days);
     return {
-        formatNumber(times(days, 86400)),         formatNumber(times(days, 24)),
-        formatNumber(times(days, 1440)),          formatLong(wholeQuotient(wholeDays, 365)),
-        formatLong(wholeQuotient(wholeDays, 30)), formatLong(wholeQuotient(wholeDays, 7)),
+        formatNumber(times(days, 86400)),          // seconds
+        formatNumber(times(days, 24)),             // hours
+        formatNumber(times(days, 1440)),           // minutes
+        formatLong(wholeQuotient(wholeDays, 365)), // years
+        formatLong(wholeQuotient(wholeDays, 30)),  // months
+        formatLong(wholeQuotient(wholeDays, 7)),   // weeks
     };
 }
 
