@@ -8,17 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
 
-bash scripts/setup.sh
-missing=()
-for package in xvfb xdotool; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if ((${#missing[@]})); then
-    as_root=()
-    [[ $(id -u) -eq 0 ]] || as_root=(sudo)
-    "${as_root[@]}" apt-get update -q
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+bash scripts/setup.sh xdotool
 
 build=build-bench
 bash scripts/build.sh "$build" -DCMAKE_BUILD_TYPE=Release -DKALENDIX_BUILD_TESTS=OFF -DKALENDIX_BUILD_BENCH=ON

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs with apt whatever the build and the tests need and the machine lacks; installs nothing when all is there.
+# Further packages named as arguments (a benchmark's tools, say) are installed the same way.
 set -euo pipefail
 
 packages=(
@@ -16,6 +17,7 @@ packages=(
     desktop-file-utils appstream  # the validators of the desktop entry and the AppStream record
     binutils-mingw-w64-x86-64     # windres, the check of the Windows resource file
     xvfb dbus-daemon at-spi2-core python3-pyatspi  # the program driven through the accessibility bus
+    "$@"
 )
 
 missing=()
