@@ -16,7 +16,7 @@ Application::Application(int& argc, char** argv)
     setApplicationVersion(QStringLiteral(KALENDIX_VERSION));
     // Lets the desktop match the windows to the installed entry and its icon.
     setDesktopFileName(QStringLiteral(KALENDIX_APP_ID));
-    setWindowIcon(programIcon());
+    // No program-wide icon: the About window carries none, and every other window names its own.
     installFontSubstitutes();
 }
 
@@ -36,7 +36,9 @@ void Application::reportFatalError(const std::exception_ptr& failure)
     if (m_failing)
         return;
     m_failing = true;
-    QMessageBox::critical(nullptr, errorBoxTitle(), describe(failure));
+    QMessageBox box(QMessageBox::Critical, errorBoxTitle(), describe(failure), QMessageBox::Ok);
+    box.setWindowIcon(programIcon());
+    box.exec();
     exit(EXIT_FAILURE);
 }
 

@@ -2,6 +2,8 @@
 
 #include "about_info.h"
 #include "look.h"
+#include "screen_placement.h"
+#include "taskbar.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -92,7 +94,13 @@ Fr5::Fr5()
 
     const QSize size(fromTwips(clientWidth), fromTwips(clientHeight));
     setFixedSize(size);
-    setGeometry(centredOnScreen(size));
+    (new ScreenPlacement(this, &centredFrame))->apply();
+}
+
+void Fr5::showEvent(QShowEvent* event)
+{
+    keepOffTaskbar(this);
+    QWidget::showEvent(event);
 }
 
 } // namespace kalendix

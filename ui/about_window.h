@@ -11,6 +11,9 @@ class Fr5 final : public QWidget
 
 public:
     Fr5();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace kalendix

@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QScreen>
 #include <QStringList>
-#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -31,7 +29,22 @@ void substituteWhereMissing(const QStringList& cyrillicFamilies, const QString& 
     }
 }
 
+double relativeLuminance(const QColor& colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
 } // namespace
+
+double contrastRatio(const QColor& first, const QColor& second)
+{
+    const double a = relativeLuminance(first);
+    const double b = relativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
 
 QColor systemColor(SystemColor color)
 {
@@ -53,17 +66,10 @@ QColor readableOn(const QColor& ink, const QColor& background)
     if (background.lightnessF() >= 0.5)
         return ink;
     // Lighten in steps until the text stands out from the face as well as body text should (a contrast of 4.5).
-    const auto luminance = [](const QColor& colour) {
-        const auto linear = [](float channel) {
-            return channel <= 0.04045f ? channel / 12.92f : std::pow((channel + 0.055f) / 1.055f, 2.4f);
-        };
-        return 0.2126f * linear(colour.redF()) + 0.7152f * linear(colour.greenF()) + 0.0722f * linear(colour.blueF());
-    };
-    const float faceLuminance = luminance(background);
     const QColor hsl = ink.toHsl();
     float lightness = std::max(hsl.lightnessF(), 1.0f - hsl.lightnessF());
     QColor shown = QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), lightness, hsl.alphaF());
-    while ((luminance(shown) + 0.05f) / (faceLuminance + 0.05f) < 4.5f && lightness < 1.0f) {
+    while (contrastRatio(shown, background) < 4.5 && lightness < 1.0f) {
         lightness = std::min(1.0f, lightness + 0.025f);
         shown = QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), lightness, hsl.alphaF());
     }
@@ -118,13 +124,6 @@ void installFontSubstitutes()
 QIcon programIcon()
 {
     return QIcon(QStringLiteral(":/kalendix/kalendix.xpm"));
-}
-
-QRect centredOnScreen(QSize size)
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(), size);
-    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, area);
 }
 
 } // namespace kalendix

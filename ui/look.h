@@ -42,6 +42,9 @@ QColor systemColor(SystemColor color);
 // enough to read. On a light face it is returned unchanged.
 QColor readableOn(const QColor& ink, const QColor& background);
 
+// The contrast between two colours as accessibility guidelines measure it: from 1 (the same) to 21 (black on white).
+double contrastRatio(const QColor& first, const QColor& second);
+
 // Paints a widget's background in a system colour, with text in the palette's matching text colour.
 void paintBackground(QWidget* widget, SystemColor color);
 
@@ -63,8 +66,5 @@ void installFontSubstitutes();
 
 // The yellow dotted page with three ruled lines.
 QIcon programIcon();
-
-// Where a window shown anew stands: centred on the primary screen.
-QRect centredOnScreen(QSize size);
 
 } // namespace kalendix

@@ -3,8 +3,10 @@
 #include "about_window.h"
 #include "date_picker.h"
 #include "float_progress_bar.h"
+#include "focus_ring.h"
 #include "look.h"
 #include "millennium_window.h"
+#include "screen_placement.h"
 
 #include "core/statistics.h"
 
@@ -15,9 +17,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <utility>
@@ -187,6 +189,7 @@ void Form1::createControls()
     QWidget* const tabOrder[] = {DT, T1, T2, Command1, T3, T4, T5, T6, T7};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    new FocusRing(QList<QWidget*>(std::begin(tabOrder), std::end(tabOrder)), this);
     DT->setFocus();
 }
 
@@ -210,17 +213,26 @@ void Form1::createMenus()
 
 void Form1::placeOnScreen()
 {
-    // setGeometry() places the area inside the frame, which here holds the menu bar above the controls.
-    const int menuHeight = menuBar()->sizeHint().height();
-    const QSize size(fromTwips(clientWidth), fromTwips(clientHeight) + menuHeight);
-    setFixedSize(size);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
-    setGeometry(QRect(origin + QPoint(fromTwips(clientLeft), fromTwips(clientTop) - menuHeight), size));
+    // The area inside the frame holds the menu bar above the controls. Its height is the one the window's layout
+    // will give it: some styles draw the bar taller for a given width than its size hint says.
+    const int width = fromTwips(clientWidth);
+    const int forWidth = menuBar()->heightForWidth(width);
+    const int menuHeight =
+        std::max(forWidth >= 0 ? forWidth : menuBar()->sizeHint().height(), menuBar()->minimumSizeHint().height());
+    setFixedSize(width, fromTwips(clientHeight) + menuHeight);
+    const QPoint designed(fromTwips(clientLeft), fromTwips(clientTop) - menuHeight);
+    auto* placement = new ScreenPlacement(
+        this, [designed](const QRect& screen, const QRect& /*available*/, QSize size, const QMargins& margins) {
+            return QRect(screen.topLeft() + designed - QPoint(margins.left(), margins.top()), size.grownBy(margins));
+        });
+    placement->apply();
 }
 
 void Form1::startRun()
 {
+    // An entry the picker cannot take goes back to the date it holds first, so that the figures count from the date
+    // on show.
+    DT->settle();
     ProgressBar1->setProgress(0.0f);
     ProgressBar1->setVisible(true);
     if (!Timer1->isActive())

@@ -1,6 +1,9 @@
 #include "millennium_window.h"
 
+#include "focus_ring.h"
 #include "look.h"
+#include "screen_placement.h"
+#include "taskbar.h"
 
 #include "core/millennium.h"
 
@@ -48,10 +51,11 @@ Form3::Form3(Clock clock)
     Command1->setAccessibleName(QStringLiteral("Start"));
     Command1->setAccessibleDescription(QStringLiteral("Показать, сколько дней прошло с начала тысячелетий"));
     connect(Command1, &QPushButton::clicked, this, &Form3::showMillennia);
+    new FocusRing({Command1}, this);
 
     const QSize size(fromTwips(clientWidth), fromTwips(clientHeight));
     setFixedSize(size);
-    setGeometry(centredOnScreen(size));
+    (new ScreenPlacement(this, &centredFrame))->apply();
 }
 
 void Form3::showMillennia()
@@ -63,6 +67,12 @@ void Form3::showMillennia()
     // The lines are painted, not held by a control, so this is how a screen reader gets to them.
     setAccessibleDescription(m_lines.join(QLatin1Char('\n')));
     update();
+}
+
+void Form3::showEvent(QShowEvent* event)
+{
+    keepOffTaskbar(this);
+    QWidget::showEvent(event);
 }
 
 void Form3::paintEvent(QPaintEvent* /*event*/)

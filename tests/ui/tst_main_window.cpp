@@ -1,11 +1,13 @@
 #include "widget_test_support.h"
 
 #include "core/conversions.h"
+#include "core/statistics.h"
 #include "ui/date_picker.h"
 #include "ui/float_progress_bar.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
 
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QLabel>
@@ -49,6 +51,14 @@ private slots:
     void altOpensMenus_data();
     void altOpensMenus();
     void separatorIsNotAChoice();
+    void typedDates_data();
+    void typedDates();
+    void typedEntryThePickerCannotTakeIsSettledByEnter();
+    void calendarEscapeRestores_data();
+    void calendarEscapeRestores();
+    void focusIsVisible_data();
+    void focusIsVisible();
+    void staysOnScreen();
 
 private:
     void tick(int times);
@@ -442,6 +452,149 @@ void TestMainWindow::separatorIsNotAChoice()
     QVERIFY(m_window->isVisible());
     QVERIFY(!m_window->millenniumWindow());
     fileMenu->close();
+}
+
+void TestMainWindow::typedDates_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("fromStart");
+    QTest::addColumn<QDate>("expected");
+
+    const QDate ides(1990, 3, 15);
+    for (const char* separator : {".", "/", "-", ",", " "}) {
+        const QString sep = QString::fromLatin1(separator);
+        const QString typed = QStringLiteral("15") + sep + QStringLiteral("03") + sep + QStringLiteral("1990");
+        QTest::addRow("15%s03%s1990 over the day", separator, separator) << typed << false << ides;
+        QTest::addRow("15%s03%s1990 from the start", separator, separator) << typed << true << ides;
+    }
+    QTest::newRow("5.3.1990 over the day") << QStringLiteral("5.3.1990") << false << QDate(1990, 3, 5);
+    QTest::newRow("5.3.1990 from the start") << QStringLiteral("5.3.1990") << true << QDate(1990, 3, 5);
+    QTest::newRow("1.10.1990 over the day") << QStringLiteral("1.10.1990") << false << QDate(1990, 10, 1);
+    QTest::newRow("15031990 over the day") << QStringLiteral("15031990") << false << ides;
+    QTest::newRow("15031990 from the start") << QStringLiteral("15031990") << true << ides;
+}
+
+void TestMainWindow::typedDates()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, fromStart);
+    QFETCH(QDate, expected);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    auto* picker = child<DatePicker>(m_window.get(), "DT");
+    QVERIFY(picker->hasFocus());
+    if (fromStart)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+    QTest::keyClicks(QApplication::focusWidget(), typed);
+    QCOMPARE(picker->date(), expected);
+    QVERIFY(picker->hasFocus());
+    QCOMPARE(boxTexts(), QStringList(7, QString()));
+
+    // Ctrl+arrows move between the sections and never out of the picker; Tab does leave it.
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::ControlModifier);
+    QVERIFY(picker->hasFocus());
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left, Qt::ControlModifier);
+    QVERIFY(picker->hasFocus());
+    QCOMPARE(picker->date(), expected);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(m_window.get(), "T1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QVERIFY(picker->hasFocus());
+}
+
+void TestMainWindow::typedEntryThePickerCannotTakeIsSettledByEnter()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    auto* picker = child<DatePicker>(m_window.get(), "DT");
+    // The year 1600 lies before the earliest date the picker accepts.
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("31121600"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    tick(10);
+    const QDate shown = QDate::fromString(picker->text(), QStringLiteral("dd.MM.yyyy"));
+    QVERIFY2(shown.isValid(), qPrintable(picker->text()));
+    QCOMPARE(shown, picker->date());
+    QCOMPARE(
+        child<QLineEdit>(m_window.get(), "T1")->text(),
+        QString::fromStdString(daysFigure(dateValue(2003, 4, 6), dateValue(shown.year(), shown.month(), shown.day()))));
+}
+
+void TestMainWindow::calendarEscapeRestores_data()
+{
+    QTest::addColumn<int>("closingKey");
+    QTest::addColumn<QDate>("expected");
+    // From 1 January 2001: Down is a week on, PageDown a month on.
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << QDate(2001, 1, 1);
+    QTest::newRow("Enter") << int(Qt::Key_Return) << QDate(2001, 2, 8);
+}
+
+void TestMainWindow::calendarEscapeRestores()
+{
+    QFETCH(int, closingKey);
+    QFETCH(QDate, expected);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    auto* picker = child<DatePicker>(m_window.get(), "DT");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
+    QWidget* popup = picker->calendarWidget()->window();
+    QTRY_VERIFY(popup->isVisible());
+    QTRY_VERIFY(QApplication::focusWidget() && popup->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(closingKey));
+    QTRY_VERIFY(!popup->isVisible());
+    QCOMPARE(picker->date(), expected);
+}
+
+void TestMainWindow::focusIsVisible_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("dark");
+    for (const bool dark : {false, true})
+        for (const char* name : {"DT", "T1", "T2", "Command1", "T3", "T4", "T5", "T6", "T7"})
+            QTest::addRow("%s %s", name, dark ? "dark" : "light") << QString::fromLatin1(name) << dark;
+}
+
+void TestMainWindow::focusIsVisible()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, dark);
+
+    const QPalette light = QApplication::palette();
+    if (dark) {
+        QPalette colours = light;
+        for (const auto role :
+             {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::Midlight, QPalette::ToolTipBase})
+            colours.setColor(role, QColor(0x30, 0x30, 0x30));
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+            colours.setColor(role, QColor(0xee, 0xee, 0xee));
+        colours.setColor(QPalette::Highlight, QColor(0x2a, 0x50, 0x80));
+        QApplication::setPalette(colours);
+        m_window = std::make_unique<Form1>(m_today.clock());
+    }
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    auto* target = child<QWidget>(m_window.get(), control.toLatin1().constData());
+    const bool seen = test::showsFocusMark(target);
+    QApplication::setPalette(light);
+    QVERIFY(seen);
+}
+
+void TestMainWindow::staysOnScreen()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const QMargins margins = m_window->windowHandle()->frameMargins();
+    const QPoint screenOrigin = m_window->screen()->geometry().topLeft();
+    const QRect designed(screenOrigin +
+                             QPoint(357 - margins.left(), 327 - m_window->menuBar()->height() - margins.top()),
+                         m_window->size().grownBy(margins));
+    const QString fault = test::placementFault(m_window.get(), designed);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -66,6 +66,8 @@ private slots:
     void exitClosesEveryWindowAndEndsTheProgram();
     void programOutlivesTheMainWindow_data();
     void programOutlivesTheMainWindow();
+    void staysOnScreen_data();
+    void staysOnScreen();
 
 private:
     test::FixedClock m_today;
@@ -163,6 +165,7 @@ void TestSideWindows::millenniumWindowLayout()
     QCOMPARE(start->font().pointSizeF(), 11.25);
     QVERIFY(QTest::qWaitForWindowActive(window));
     QCOMPARE(QApplication::focusWidget(), start);
+    QVERIFY(test::showsFocusMark(start));
 }
 
 void TestSideWindows::pressPrintsTwoLines()
@@ -201,7 +204,7 @@ void TestSideWindows::printedLinesSurviveAnExpose()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     window->repaint();
-    QCOMPARE(window->grab().toImage(), printed);
+    QCOMPARE(window->grab().toImage().copy(printArea), printed.copy(printArea));
 }
 
 void TestSideWindows::printedLinesFitTheWindow()
@@ -223,6 +226,7 @@ void TestSideWindows::aboutWindowLayout()
     Fr5* window = m_window->aboutWindow();
     QCOMPARE(window->windowTitle(), QStringLiteral("О программе..."));
     QCOMPARE(window->windowType(), Qt::Tool);
+    QVERIFY(window->windowIcon().isNull());
     QCOMPARE(window->size(), QSize(312, 134));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(window->testAttribute(Qt::WA_QuitOnClose));
@@ -303,6 +307,27 @@ void TestSideWindows::programOutlivesTheMainWindow()
     });
     QVERIFY(stillRunning);
     QCOMPARE(status, 0);
+}
+
+void TestSideWindows::staysOnScreen_data()
+{
+    oneWindowPerCommand_data();
+}
+
+void TestSideWindows::staysOnScreen()
+{
+    QFETCH(QString, action);
+    trigger(*m_window, action.toUtf8().constData());
+    QWidget* window = action == QStringLiteral("Ст") ? static_cast<QWidget*>(m_window->millenniumWindow())
+                                                     : static_cast<QWidget*>(m_window->aboutWindow());
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QSize frameSize = window->size().grownBy(window->windowHandle()->frameMargins());
+    const QRect area = window->screen()->availableGeometry();
+    const QRect centred(
+        area.topLeft() + QPoint(area.width() / 2 - frameSize.width() / 2, area.height() / 2 - frameSize.height() / 2),
+        frameSize);
+    const QString fault = test::placementFault(window, centred);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 QTEST_MAIN(TestSideWindows)

@@ -2,14 +2,20 @@
 
 #include "core/conversions.h"
 #include "ui/clock.h"
+#include "ui/look.h"
 
 #include <QApplication>
+#include <QHash>
+#include <QImage>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace kalendix::test {
 
@@ -31,6 +37,69 @@ template <typename T> T* child(const QObject* parent, const char* name)
     if (!found)
         qFatal("no child %s", name);
     return found;
+}
+
+// Whether a control with the focus shows a mark a user sees at a glance: along its whole edge, pixels that changed
+// with the focus and contrast at least 3:1 with the control's face, its most common colour.
+inline bool showsFocusMark(QWidget* control)
+{
+    control->clearFocus();
+    const QImage unfocused = control->grab().toImage();
+    control->setFocus();
+    const QImage focused = control->grab().toImage();
+    if (focused.size() != unfocused.size() || !control->hasFocus())
+        return false;
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < unfocused.height(); ++y)
+        for (int x = 0; x < unfocused.width(); ++x)
+            ++counts[unfocused.pixel(x, y)];
+    const QColor face = QColor::fromRgb(std::max_element(counts.cbegin(), counts.cend()).key());
+    const int right = focused.width() - 1;
+    const int bottom = focused.height() - 1;
+    const QPoint edge[] = {{right / 2, 0}, {right / 2, bottom}, {0, bottom / 2}, {right, bottom / 2}};
+    for (const QPoint point : edge) {
+        const QColor mark = focused.pixelColor(point);
+        if (mark == unfocused.pixelColor(point) || contrastRatio(mark, face) < 3.0)
+            return false;
+    }
+    return true;
+}
+
+// The window's whole frame stands where the design puts it when that fits in the screen's available area; otherwise
+// it is moved into the area, or to its top-left corner when it is larger than the area.
+inline QString placementFault(const QWidget* window, const QRect& designedFrame)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect area = window->screen()->availableGeometry();
+    const auto describe = [&] {
+        return QStringLiteral("frame %1,%2 %3x%4 in area %5,%6 %7x%8")
+            .arg(frame.x())
+            .arg(frame.y())
+            .arg(frame.width())
+            .arg(frame.height())
+            .arg(area.x())
+            .arg(area.y())
+            .arg(area.width())
+            .arg(area.height());
+    };
+    if (frame.size() != designedFrame.size())
+        return QStringLiteral("frame size changed: ") + describe();
+    if (area.contains(designedFrame))
+        return frame == designedFrame ? QString() : QStringLiteral("moved though it fits: ") + describe();
+    if (frame.width() >= area.width() || frame.height() >= area.height()) {
+        const bool cornerX = frame.width() < area.width() || frame.left() == area.left();
+        const bool cornerY = frame.height() < area.height() || frame.top() == area.top();
+        return cornerX && cornerY ? QString()
+                                  : QStringLiteral("larger than the area, not at its corner: ") + describe();
+    }
+    if (!area.contains(frame))
+        return QStringLiteral("off the area: ") + describe();
+    // Moved the least distance: it touches the edge it was pushed away from.
+    const bool leastX =
+        designedFrame.left() == frame.left() || frame.left() == area.left() || frame.right() == area.right();
+    const bool leastY =
+        designedFrame.top() == frame.top() || frame.top() == area.top() || frame.bottom() == area.bottom();
+    return leastX && leastY ? QString() : QStringLiteral("moved further than needed: ") + describe();
 }
 
 // Runs the application's own event loop, as the program does, with the given steps queued in it; a watchdog ends

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Builds Qt's base module for 64-bit Windows from Debian's own source, once, into a cache outside the checkout, and
+# prints the prefix it installed into. A change to this script or to the toolchain file makes a new prefix.
+# Usage: windows_qt.sh (the packages it needs must be installed: scripts/setup.sh windows)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+toolchain=$PWD/cmake/mingw-w64-x86_64.cmake
+recipe=$(cat "$0" "$toolchain" | sha256sum | cut -c1-12)
+cache=${KALENDIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kalendix}
+prefix=$cache/qt6-windows-$recipe
+if [[ -f $prefix/.complete ]]; then
+    echo "$prefix"
+    exit 0
+fi
+
+work=$cache/qt6-windows-work
+rm -rf "$work" "$prefix"
+mkdir -p "$work/lists/partial"
+# A private deb-src list: the machine's own apt set-up stays as it is.
+cat >"$work/sources.list" <<'LIST'
+deb-src http://deb.debian.org/debian bookworm main
+deb-src http://deb.debian.org/debian-security bookworm-security main
+LIST
+apt_private=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts=/dev/null
+    -o Dir::State::Lists="$work/lists" -o APT::Sandbox::User=root)
+{
+    apt-get "${apt_private[@]}" update -q
+    (cd "$work" && apt-get "${apt_private[@]}" source -q qt6-base=6.4.2+dfsg-10)
+} >&2
+source_dir=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+
+# The smallest Qt that carries Widgets, Qt Test, the Windows platform and style plugins and the JPEG reader.
+# OpenGL, Direct2D and tablets are switched off whole (6.4 needs each of the named switches), and every third-party
+# library is Qt's bundled copy so that nothing more must be cross-built.
+cmake -G Ninja -S "$source_dir" -B "$work/build" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
+    -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF \
+    -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
+    -DFEATURE_tabletevent=OFF \
+    -DFEATURE_freetype=OFF -DFEATURE_fontconfig=OFF \
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
+    -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF \
+    -DFEATURE_jpeg=ON -DFEATURE_gif=OFF -DFEATURE_ico=ON \
+    >&2
+cmake --build "$work/build" --parallel "$(nproc)" >&2
+cmake --install "$work/build" >&2
+rm -rf "$work"
+touch "$prefix/.complete"
+echo "$prefix"
