@@ -6,6 +6,7 @@
 #include "focus_ring.h"
 #include "look.h"
 #include "millennium_window.h"
+#include "result_box.h"
 #include "screen_placement.h"
 
 #include "core/statistics.h"
@@ -156,7 +157,7 @@ void Form1::createControls()
 
     const QFont unitFont = captionFont(8.25, true);
     for (const UnitRow& row : unitRows) {
-        auto* box = new QLineEdit(client);
+        auto* box = new ResultBox(client);
         box->setObjectName(QString::fromLatin1(row.boxName));
         box->setGeometry(TwipsRect{resultBoxLeft, row.top, resultBoxWidth, resultBoxHeight}.toPixels());
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
