@@ -6,12 +6,13 @@
 # usage: bench/paste.sh [BOX...]      (boxes T1..T7; T1 and T5 by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-boxes=("${@:-T1}")
+boxes=("$@")
 (($# > 0)) || boxes=(T1 T5)
 
-bash scripts/setup.sh --tests xvfb xauth openbox
+bash scripts/setup.sh xvfb xauth xdotool openbox
 build=build-bench
-bash scripts/build.sh "$build" -DCMAKE_BUILD_TYPE=Release -DKALENDIX_BUILD_TESTS=OFF -DKALENDIX_BUILD_BENCH=ON
+bash scripts/build.sh "$build" -DCMAKE_BUILD_TYPE=Release -DKALENDIX_BUILD_BENCH=ON
+cmake --build "$build" --parallel "$(nproc)"
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY

@@ -55,7 +55,10 @@ int main(int argc, char* argv[])
     spin(500);
     auto* box = window.findChild<QLineEdit*>(QString::fromLatin1(boxName));
     if (qEnvironmentVariableIsSet("EXP_NOPAINT")) {
-        struct Eat : QObject { bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::Paint; } };
+        struct Eat : QObject
+        {
+            bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::Paint; }
+        };
         box->installEventFilter(new Eat);
     }
     box->setFocus();
@@ -69,7 +72,8 @@ int main(int argc, char* argv[])
     box->repaint();
     const double pasteMs = clock.nsecsElapsed() / 1e6;
     if (box->text().size() < (1 << 20)) {
-        std::fprintf(stderr, "the paste did not arrive (%lld characters)\n", static_cast<long long>(box->text().size()));
+        std::fprintf(stderr, "the paste did not arrive (%lld characters)\n",
+                     static_cast<long long>(box->text().size()));
         return 1;
     }
     spin(300);

@@ -8,10 +8,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
 
-bash scripts/setup.sh xdotool
+bash scripts/setup.sh xvfb xdotool
 
 build=build-bench
-bash scripts/build.sh "$build" -DCMAKE_BUILD_TYPE=Release -DKALENDIX_BUILD_TESTS=OFF -DKALENDIX_BUILD_BENCH=ON
+bash scripts/build.sh "$build" -DCMAKE_BUILD_TYPE=Release -DKALENDIX_BUILD_BENCH=ON
+cmake --build "$build" --parallel "$(nproc)"
 kalendix=$build/app/kalendix
 bare=$build/bench/kalendix_bare_window
 timer=$build/bench/kalendix_map_timer

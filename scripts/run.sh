@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Kalendix.
+# Installs what building and running need, builds the program alone, and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh

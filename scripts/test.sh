@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 run_suite() { # BUILD_DIR [CMAKE_OPTION...]
     local build_dir=$1
-    bash scripts/build.sh "$@"
+    bash scripts/build.sh --tests "$@"
     echo "== Tests in $build_dir"
     (cd "$build_dir" && ctest --output-on-failure --parallel "$(nproc)")
 }

@@ -1,10 +1,27 @@
 #!/usr/bin/env bash
 # Runs the real program on a display of its own with the accessibility bus up, and lets an AT-SPI client press
-# "Start>>" and read the figures. Exits 77 where Xvfb, D-Bus, the AT-SPI bus or pyatspi is missing.
+# "Start>>" and read the figures. The display is an X server (xcb, the default) or a headless Wayland compositor
+# (wayland). Exits 77 where the display server, D-Bus, the AT-SPI bus, Qt's platform plugin or pyatspi is missing.
 set -euo pipefail
-program=${1:?usage: atspi.sh PROGRAM}
+usage="usage: atspi.sh PROGRAM [xcb|wayland]"
+inside=false
+if [[ ${1:-} == --inside ]]; then
+    inside=true
+    shift
+fi
+program=${1:?$usage}
+platform=${2:-xcb}
 python=/usr/bin/python3 # Debian's, which has pyatspi, whatever else is first on PATH
-for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher "$python"; do
+case $platform in
+xcb) server=Xvfb ;;
+wayland) server=weston ;;
+*) echo "$usage" >&2 && exit 2 ;;
+esac
+if [[ $platform == wayland ]] && ! compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null; then
+    echo "SKIP: qt6-wayland is not installed"
+    exit 77
+fi
+for tool in "$server" dbus-run-session /usr/libexec/at-spi-bus-launcher "$python"; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed"
         exit 77
@@ -15,24 +32,37 @@ if ! "$python" -c 'import pyatspi' 2>/dev/null; then
     exit 77
 fi
 
-if [[ ${1:-} != --inside ]]; then
+if ! $inside; then
     scratch=$(mktemp -d)
     trap 'rm -rf "$scratch"' EXIT
     mkdir -m 0700 "$scratch/runtime"
     export XDG_RUNTIME_DIR=$scratch/runtime HOME=$scratch
-    exec dbus-run-session -- bash "$0" --inside "$program"
+    exec dbus-run-session -- bash "$0" --inside "$program" "$platform"
 fi
-program=$2
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp &
-xvfb=$!
+if [[ $platform == xcb ]]; then
+    exec {displayfd}<> <(:)
+    Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp &
+    server=$!
+    read -r -u "$displayfd" display_number
+    export DISPLAY=:$display_number
+    unset WAYLAND_DISPLAY
+else
+    socket=kalendix-test-$$
+    weston --backend=headless-backend.so --socket="$socket" --idle-time=0 --width=1280 --height=1024 \
+        >"$XDG_RUNTIME_DIR/weston.log" 2>&1 &
+    server=$!
+    for ((i = 0; i < 100; ++i)); do
+        [[ -S $XDG_RUNTIME_DIR/$socket ]] && break
+        sleep 0.1
+    done
+    export WAYLAND_DISPLAY=$socket
+    unset DISPLAY
+fi
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 bus=$!
 app=
-trap 'kill $app $bus $xvfb 2>/dev/null || true' EXIT
-read -r -u "$displayfd" display_number
-export DISPLAY=:$display_number QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-unset WAYLAND_DISPLAY
+trap 'kill $app $bus $server 2>/dev/null || true' EXIT
+export QT_QPA_PLATFORM=$platform QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 "$program" &
 app=$!
 "$python" "$(dirname "$0")/atspi_client.py" "$(basename "$program")"

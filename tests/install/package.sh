@@ -53,9 +53,18 @@ check "nothing outside usr/bin and usr/share" test -z "$unexpected"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-paratype; do
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-paratype hicolor-icon-theme; do
     check "depends on $package" grep -qxF "$package" <<<"$(tr ',' '\n' <<<"$depends" | sed 's/ *(.*//; s/^ *//')"
 done
+check "recommends qt6-wayland" grep -qw qt6-wayland <<<"$(dpkg-deb -f "$deb" Recommends)"
+check "the terms and the changelog are in usr/share/doc/kalendix" \
+    test -f "$root/usr/share/doc/kalendix/copyright" -a -f "$root/usr/share/doc/kalendix/changelog.gz"
+# Debian's own checker, as a packager would run it: no error and no warning.
+if command -v lintian >/dev/null; then
+    lintian_report=$(lintian --no-tag-display-limit "$deb" 2>&1 | grep -E '^[EW]: ' || true)
+    [[ -z $lintian_report ]] || echo "$lintian_report"
+    check "lintian reports no error and no warning" test -z "$lintian_report"
+fi
 if command -v desktop-file-validate >/dev/null; then
     check "the installed desktop entry validates" desktop-file-validate "$desktop"
 fi

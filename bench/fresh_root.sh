@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# A newcomer's first minutes, measured: in fresh minimal Debian 12 roots (debootstrap minbase), the time from README's
+# run command to the program's start, the packages it installs and what it downloads, then the same for installing
+# and building only the program by hand, then README's test command after the run command. Needs root.
+#
+# usage: bench/fresh_root.sh [WORK_DIR]     (default /var/tmp/kalendix-fresh; about 3 GB)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+work=${1:-/var/tmp/kalendix-fresh}
+command -v debootstrap >/dev/null || bash scripts/setup.sh debootstrap
+mkdir -p "$work"
+if [[ ! -d $work/base ]]; then
+    debootstrap --variant=minbase bookworm "$work/base.tmp" http://deb.debian.org/debian >"$work/debootstrap.log"
+    mv "$work/base.tmp" "$work/base"
+fi
+
+fresh_root() { # NAME: a copy of the base root with the checkout in /src and /proc, /dev, /sys mounted
+    local root=$work/$1
+    rm -rf "$root"
+    cp -a "$work/base" "$root"
+    mkdir -p "$root/src"
+    git ls-files -z | tar --null -T - -cf - | tar -xf - -C "$root/src"
+    for fs in proc dev sys; do mount --bind "/$fs" "$root/$fs"; done
+    echo "$root"
+}
+unmount() { for fs in proc dev sys; do umount "$1/$fs" 2>/dev/null || true; done; }
+in_root() { # ROOT COMMAND: runs it inside, with the program started offscreen so that no display is needed
+    chroot "$1" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root QT_QPA_PLATFORM=offscreen \
+        XDG_RUNTIME_DIR=/tmp bash -c "$2"
+}
+report() { # LOG LABEL SECONDS
+    local packages download
+    packages=$(grep -oE '^[0-9]+ newly installed' "$1" | awk '{ s += $1 } END { print s + 0 }')
+    download=$(grep -oE 'Need to get [0-9.,]+ [kM]B' "$1" | awk '{ v = $4; gsub(",", "", v); if ($5 == "kB") v /= 1024; s += v }
+        END { printf "%.0f", s }')
+    printf '%-34s %4d packages  %4s MB downloaded  %5d s\n' "$2" "$packages" "$download" "$3"
+}
+
+# The program alone by hand: the packages the README names for it, and a build of its target.
+root=$(fresh_root by-hand)
+trap 'unmount "$root"' EXIT
+start=$SECONDS
+in_root "$root" 'apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+    g++ make cmake qt6-base-dev libxcb1-dev fonts-paratype && cd /src && cmake -S . -B build -DKALENDIX_BUILD_TESTS=OFF \
+    && cmake --build build --parallel "$(nproc)" --target kalendix && timeout 3 build/app/kalendix; [ $? -eq 124 ]' \
+    >"$work/by-hand.log" 2>&1
+by_hand=$((SECONDS - start))
+unmount "$root"
+
+# README's run command, then its test command in the same root.
+root=$(fresh_root readme)
+start=$SECONDS
+in_root "$root" 'cd /src && apt-get update -q >/dev/null && timeout --preserve-status 900 bash -c "(bash scripts/run.sh & pid=\$!; \
+    while ! grep -qx kalendix /proc/[0-9]*/comm 2>/dev/null; do sleep 0.2; kill -0 \$pid 2>/dev/null || exit 1; done; kill \$pid)"' \
+    >"$work/run.log" 2>&1 || true
+run=$((SECONDS - start))
+start=$SECONDS
+in_root "$root" 'cd /src && bash scripts/test.sh' >"$work/test.log" 2>&1 && tests=passed || tests=FAILED
+test_time=$((SECONDS - start))
+unmount "$root"
+trap - EXIT
+
+report "$work/by-hand.log" "the program alone, by hand" "$by_hand"
+report "$work/run.log" "README's run command" "$run"
+echo "run command / by hand: $(awk -v a="$run" -v b="$by_hand" 'BEGIN { printf "%.2f", a / b }')"
+echo "README's test command afterwards: $tests in $test_time s ($(grep -E 'tests passed' "$work/test.log" | tr '\n' ' '))"
