@@ -19,7 +19,7 @@ fresh_root() { # NAME: a copy of the base root with the checkout in /src and /pr
     rm -rf "$root"
     cp -a "$work/base" "$root"
     mkdir -p "$root/src"
-    git ls-files -z | tar --null -T - -cf - | tar -xf - -C "$root/src"
+    git archive HEAD | tar -xf - -C "$root/src" # what is committed, not work in progress
     for fs in proc dev sys; do mount --bind "/$fs" "$root/$fs"; done
     echo "$root"
 }

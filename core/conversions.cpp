@@ -1,11 +1,12 @@
 #include "conversions.h"
 
+#include "platform.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <ctime>
 #include <limits>
-#include <locale>
 #include <stdexcept>
 #include <system_error>
 
@@ -58,7 +59,7 @@ double todayDate()
 double localDateValue(std::time_t instant)
 {
     std::tm local{};
-    if (localtime_r(&instant, &local) == nullptr)
+    if (!platform::localCalendar(instant, local))
         throw std::runtime_error("системные часы не сообщают местную дату");
     // The calendar fields, never a difference of seconds: a day that daylight saving time shortens or a zone skips
     // still starts at 00:00.
@@ -211,15 +212,7 @@ std::int32_t wholeQuotient(std::int32_t dividend, std::int32_t divisor)
 std::string localeDecimalSeparator()
 {
     // Read once: the user's locale does not change while the program runs, and building a locale is slow.
-    static const std::string separator = [] {
-        try {
-            const std::locale user("");
-            return std::string(1, std::use_facet<std::numpunct<char>>(user).decimal_point());
-        } catch (const std::runtime_error&) {
-            // A locale named in the environment but not installed: the C locale's separator.
-            return std::string(".");
-        }
-    }();
+    static const std::string separator = platform::userDecimalSeparator();
     return separator;
 }
 

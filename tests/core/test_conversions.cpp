@@ -60,6 +60,16 @@ TEST(DateValue, MatchesChronoOverThePickersWholeRange)
     EXPECT_EQ(mismatches, 0);
 }
 
+// The zone cases set TZ to IANA names, which only a POSIX C library reads; the Windows runtime would quietly use UTC
+// and let some cases pass by chance, so there they are skipped, saying why.
+#ifdef _WIN32
+class LocalDate : public ::testing::Test
+{
+protected:
+    void SetUp() override { GTEST_SKIP() << "the Windows C runtime reads no IANA zone names from TZ"; }
+    static void useZone(const char*) {}
+};
+#else
 class LocalDate : public ::testing::Test
 {
 protected:
@@ -85,6 +95,7 @@ protected:
 private:
     std::optional<std::string> m_savedZone;
 };
+#endif
 
 // The date a zone shows at an instant, including days that daylight saving time shortens, lengthens or starts at
 // midnight, and the day Samoa skipped.
