@@ -30,7 +30,7 @@ in_root() { # ROOT COMMAND: runs it inside, with the program started offscreen s
 }
 report() { # LOG LABEL SECONDS
     local packages download
-    packages=$(grep -oE '^[0-9]+ newly installed' "$1" | awk '{ s += $1 } END { print s + 0 }')
+    packages=$(grep -oE '[0-9]+ newly installed' "$1" | awk '{ s += $1 } END { print s + 0 }')
     download=$(grep -oE 'Need to get [0-9.,]+ [kM]B' "$1" | awk '{ v = $4; gsub(",", "", v); if ($5 == "kB") v /= 1024; s += v }
         END { printf "%.0f", s }')
     printf '%-34s %4d packages  %4s MB downloaded  %5d s\n' "$2" "$packages" "$download" "$3"

@@ -4,8 +4,12 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace kalendix {
 
@@ -20,12 +24,27 @@ FocusRing::FocusRing(const QList<QWidget*>& controls, QObject* parent)
     connect(qApp, &QApplication::focusChanged, this, &FocusRing::focusChanged);
 }
 
-QColor FocusRing::colourOn(const QWidget* control)
+QColor FocusRing::colourOn(QWidget* control)
 {
+    // The face as drawn, not as the palette says: native styles paint some controls in their own colours. It is
+    // measured once each time the control takes the focus, by drawing it aside without the ring.
+    if (!m_faces.contains(control)) {
+        QImage image(control->size(), QImage::Format_RGB32);
+        image.fill(control->palette().color(control->backgroundRole()));
+        m_measuring = true;
+        control->render(&image);
+        m_measuring = false;
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ++counts[image.pixel(x, y)];
+        m_faces.insert(control, counts.isEmpty()
+                                    ? control->palette().color(control->backgroundRole())
+                                    : QColor::fromRgb(std::max_element(counts.cbegin(), counts.cend()).key()));
+    }
+    const QColor face = m_faces.value(control);
     // The text colour, not the highlight: a default button's outline is already drawn in the highlight colour.
-    const QPalette& colours = control->palette();
-    const QColor face = colours.color(control->backgroundRole());
-    const QColor text = colours.color(control->foregroundRole());
+    const QColor text = control->palette().color(control->foregroundRole());
     if (contrastRatio(text, face) >= 3.0)
         return text;
     return contrastRatio(Qt::black, face) >= contrastRatio(Qt::white, face) ? QColor(Qt::black) : QColor(Qt::white);
@@ -41,9 +60,12 @@ QWidget* FocusRing::controlOf(QWidget* widget) const
 
 void FocusRing::focusChanged(QWidget* old, QWidget* now)
 {
-    for (QWidget* widget : {old, now})
-        if (QWidget* control = controlOf(widget))
+    for (QWidget* widget : {old, now}) {
+        if (QWidget* control = controlOf(widget)) {
+            m_faces.remove(control);
             control->update();
+        }
+    }
 }
 
 bool FocusRing::eventFilter(QObject* watched, QEvent* event)
@@ -53,7 +75,7 @@ bool FocusRing::eventFilter(QObject* watched, QEvent* event)
     auto* control = static_cast<QWidget*>(watched);
     // The control paints itself first; the ring goes on top, inside its edge.
     static_cast<QObject*>(control)->event(event);
-    if (control->hasFocus()) {
+    if (control->hasFocus() && !m_measuring) {
         QPainter painter(control);
         QPen pen(colourOn(control), width);
         pen.setJoinStyle(Qt::MiterJoin);

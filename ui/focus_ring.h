@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -20,8 +22,8 @@ public:
 
     static constexpr int width = 2;
 
-    // The ring's colour on a control: its text colour where that stands out from the face, else black or white.
-    static QColor colourOn(const QWidget* control);
+    // The ring's colour on a control: its text colour where that stands out from its face, else black or white.
+    QColor colourOn(QWidget* control);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,6 +33,8 @@ private:
     QWidget* controlOf(QWidget* widget) const;
 
     QList<QPointer<QWidget>> m_controls;
+    QHash<const QWidget*, QColor> m_faces;
+    bool m_measuring = false;
 };
 
 } // namespace kalendix

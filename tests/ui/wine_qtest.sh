@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs a Qt Test program under Wine and shows its report: Qt Test's output does not reach a pipe there, so the report
+# goes through a file. Usage: wine_qtest.sh WINE TEST.exe [ARGUMENT...]
+set -uo pipefail
+wine=${1:?usage: wine_qtest.sh WINE TEST.exe [ARGUMENT...]}
+test_program=${2:?usage: wine_qtest.sh WINE TEST.exe [ARGUMENT...]}
+report=$(mktemp)
+trap 'rm -f "$report"' EXIT
+"$wine" "$test_program" "${@:3}" -o "Z:${report//\//\\},txt"
+status=$?
+cat "$report"
+exit "$status"
