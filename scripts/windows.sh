@@ -5,7 +5,7 @@
 # portable zip and an installer into dist/windows/ and checks that the installer installs, starts and uninstalls.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh g++-mingw-w64-x86-64-posix ninja-build dpkg-dev googletest wine wine64 nsis zip \
+bash scripts/setup.sh g++-mingw-w64-x86-64-posix ninja-build dpkg-dev googletest wine wine64 nsis zip icoutils \
     xvfb xauth openbox
 prefix=$(bash scripts/windows_qt.sh)
 cache=${KALENDIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kalendix}
@@ -34,6 +34,16 @@ start=$SECONDS
     -DCMAKE_CROSSCOMPILING_EMULATOR="$wine_wrapper" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 echo "== Windows build: $((SECONDS - start)) s"
+
+# What Explorer shows of the executable: its icon and its version record.
+exe="$build/Kalendix v2.0.exe"
+record=$(wrestool -x --raw -t 16 "$exe" | strings -el | paste -sd ' ')
+for field in "FileVersion 1.00" "ProductVersion 1.00" "InternalName Kalendix v2.0" \
+    "OriginalFilename Kalendix v2.0.exe"; do
+    grep -qF "$field" <<<"$record" || { echo "FAIL: the version record lacks \"$field\": $record"; exit 1; }
+done
+wrestool -l "$exe" | grep -q 'type=group_icon' || { echo "FAIL: the executable carries no icon"; exit 1; }
+echo "ok: the executable's icon and version record ($record)"
 
 # The widget suites need a display for Wine's windows; a large one, so that the designed places fit at 2x.
 start=$SECONDS

@@ -1,12 +1,19 @@
 #include "result_box.h"
 
 #include <QEvent>
+#include <QFont>
 
 namespace kalendix {
 
 ResultBox::ResultBox(QWidget* parent)
     : QLineEdit(parent)
 {
+    // Numbers and plain Russian words need no shaping, and the line edit shapes its whole text again on every key:
+    // for a pasted megabyte that alone costs most of a key's time.
+    QFont unshaped = font();
+    unshaped.setStyleStrategy(QFont::PreferNoShaping);
+    setFont(unshaped);
+
     // The blink timer belongs to the line edit's inner text control, the one child object without a widget.
     for (QObject* part : children()) {
         if (!part->isWidgetType() && part->inherits("QWidgetLineControl")) {

@@ -4,9 +4,10 @@
 
 namespace kalendix {
 
-// A result box: a line edit whose cursor stops blinking while it holds more text than anyone reads in it. Each blink
-// makes the line edit draw its whole line again, which for a pasted megabyte keeps a core busy for as long as the box
-// has the focus. The cursor stays lit instead; typing, clicking and leaving the box behave as before.
+// A result box: a line edit made light for long pasted texts. Its text is never shaped (numbers and plain words need
+// none), and its cursor stops blinking while it holds more text than anyone reads in it: each blink makes the line
+// edit draw its whole line again, which for a pasted megabyte keeps a core busy for as long as the box has the focus.
+// The cursor stays lit instead; typing, clicking and leaving the box behave as before.
 class ResultBox final : public QLineEdit
 {
     Q_OBJECT
