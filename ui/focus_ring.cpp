@@ -24,25 +24,27 @@ FocusRing::FocusRing(const QList<QWidget*>& controls, QObject* parent)
     connect(qApp, &QApplication::focusChanged, this, &FocusRing::focusChanged);
 }
 
-QColor FocusRing::colourOn(QWidget* control)
+QColor FocusRing::measuredFace(QWidget* control)
 {
     // The face as drawn, not as the palette says: native styles paint some controls in their own colours. It is
-    // measured once each time the control takes the focus, by drawing it aside without the ring.
-    if (!m_faces.contains(control)) {
-        QImage image(control->size(), QImage::Format_RGB32);
-        image.fill(control->palette().color(control->backgroundRole()));
-        m_measuring = true;
-        control->render(&image);
-        m_measuring = false;
-        QHash<QRgb, int> counts;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                ++counts[image.pixel(x, y)];
-        m_faces.insert(control, counts.isEmpty()
-                                    ? control->palette().color(control->backgroundRole())
-                                    : QColor::fromRgb(std::max_element(counts.cbegin(), counts.cend()).key()));
-    }
-    const QColor face = m_faces.value(control);
+    // measured by drawing the control aside without the ring, which cannot happen while it paints.
+    QImage image(control->size(), QImage::Format_RGB32);
+    image.fill(control->palette().color(control->backgroundRole()));
+    m_measuring = true;
+    control->render(&image);
+    m_measuring = false;
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    if (counts.isEmpty())
+        return control->palette().color(control->backgroundRole());
+    return QColor::fromRgb(std::max_element(counts.cbegin(), counts.cend()).key());
+}
+
+QColor FocusRing::colourOn(const QWidget* control) const
+{
+    const QColor face = m_faces.value(control, control->palette().color(control->backgroundRole()));
     // The text colour, not the highlight: a default button's outline is already drawn in the highlight colour.
     const QColor text = control->palette().color(control->foregroundRole());
     if (contrastRatio(text, face) >= 3.0)
@@ -60,12 +62,11 @@ QWidget* FocusRing::controlOf(QWidget* widget) const
 
 void FocusRing::focusChanged(QWidget* old, QWidget* now)
 {
-    for (QWidget* widget : {old, now}) {
-        if (QWidget* control = controlOf(widget)) {
-            m_faces.remove(control);
+    if (QWidget* control = controlOf(now))
+        m_faces.insert(control, measuredFace(control));
+    for (QWidget* widget : {old, now})
+        if (QWidget* control = controlOf(widget))
             control->update();
-        }
-    }
 }
 
 bool FocusRing::eventFilter(QObject* watched, QEvent* event)

@@ -23,7 +23,7 @@ public:
     static constexpr int width = 2;
 
     // The ring's colour on a control: its text colour where that stands out from its face, else black or white.
-    QColor colourOn(QWidget* control);
+    QColor colourOn(const QWidget* control) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,6 +31,7 @@ protected:
 private:
     void focusChanged(QWidget* old, QWidget* now);
     QWidget* controlOf(QWidget* widget) const;
+    QColor measuredFace(QWidget* control);
 
     QList<QPointer<QWidget>> m_controls;
     QHash<const QWidget*, QColor> m_faces;
