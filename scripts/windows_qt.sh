@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds Qt's base module for 64-bit Windows from Debian's own source, once, into a cache outside the checkout, and
-# prints the prefix it installed into. A change to this script or to the toolchain file makes a new prefix.
-# Usage: windows_qt.sh (the packages it needs must be installed: scripts/setup.sh windows)
+# prints the prefix it installed into. Its moc and other tools are the build machine's own, so the source is the
+# version of the installed qt6-base-dev; a new version, or a change to this script or to the toolchain file, makes a
+# new prefix. Usage: windows_qt.sh (scripts/windows.sh installs what it needs first)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 toolchain=$PWD/cmake/mingw-w64-x86_64.cmake
-recipe=$(cat "$0" "$toolchain" | sha256sum | cut -c1-12)
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+recipe=$( (cat "$0" "$toolchain" && echo "$version") | sha256sum | cut -c1-12)
 cache=${KALENDIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kalendix}
 prefix=$cache/qt6-windows-$recipe
 if [[ -f $prefix/.complete ]]; then
@@ -25,7 +27,7 @@ apt_private=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourcePar
     -o Dir::State::Lists="$work/lists" -o APT::Sandbox::User=root)
 {
     apt-get "${apt_private[@]}" update -q
-    (cd "$work" && apt-get "${apt_private[@]}" source -q qt6-base=6.4.2+dfsg-10)
+    (cd "$work" && apt-get "${apt_private[@]}" source -q "qt6-base=$version")
 } >&2
 source_dir=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
 
@@ -53,4 +55,6 @@ cmake --build "$work/build" --parallel "$(nproc)" >&2
 cmake --install "$work/build" >&2
 rm -rf "$work"
 touch "$prefix/.complete"
+# Builds from older recipes are of no more use.
+find "$cache" -maxdepth 1 -name 'qt6-windows-*' ! -name "$(basename "$prefix")" -exec rm -rf {} +
 echo "$prefix"
