@@ -93,6 +93,21 @@ void paintBackground(QWidget* widget, SystemColor color)
     widget->setAutoFillBackground(true);
 }
 
+void useControlDefaults(QWidget* widget)
+{
+    QPalette own = QApplication::palette(widget);
+    // Setting each colour marks it as the widget's own; a palette merely copied would still follow the parent's.
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            if (role == QPalette::NoRole)
+                continue;
+            const auto colorGroup = static_cast<QPalette::ColorGroup>(group);
+            const auto colorRole = static_cast<QPalette::ColorRole>(role);
+            own.setColor(colorGroup, colorRole, own.color(colorGroup, colorRole));
+        }
+    widget->setPalette(own);
+}
+
 QFont captionFont(double pointSize, bool bold, bool italic)
 {
     QFont font(captionFace());

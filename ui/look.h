@@ -48,6 +48,10 @@ double contrastRatio(const QColor& first, const QColor& second);
 // Paints a widget's background in a system colour, with text in the palette's matching text colour.
 void paintBackground(QWidget* widget, SystemColor color);
 
+// Gives a control the application's palette for its kind, role by role, so that it no longer takes the colours of
+// the window face it stands on.
+void useControlDefaults(QWidget* widget);
+
 // Face names as the windows ask for them; installFontSubstitutes() maps them to installed faces that cover
 // Cyrillic where the originals are missing.
 inline QString captionFace()

@@ -3,10 +3,11 @@
 #include "about_window.h"
 #include "date_picker.h"
 #include "float_progress_bar.h"
-#include "focus_ring.h"
+#include "focus_mark_style.h"
 #include "look.h"
 #include "millennium_window.h"
 #include "result_box.h"
+#include "runtime_error.h"
 #include "screen_placement.h"
 
 #include "core/statistics.h"
@@ -125,6 +126,8 @@ Fr5* Form1::aboutWindow() const
 
 void Form1::createControls()
 {
+    // Made before the controls, so that it outlives them.
+    auto* focusMark = new FocusMarkStyle(this);
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(fromTwips(clientWidth), fromTwips(clientHeight));
@@ -140,6 +143,8 @@ void Form1::createControls()
     DT->setGeometry(dtRect.toPixels());
     DT->setDate(QDate(2001, 1, 1));
     DT->setAccessibleName(QStringLiteral("Дата, с которой считать"));
+    // The field keeps the entry colours of a date picker rather than the window's face around it.
+    useControlDefaults(DT);
 
     Command1 = new QPushButton(QStringLiteral("Start>>"), client);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -190,7 +195,7 @@ void Form1::createControls()
     QWidget* const tabOrder[] = {DT, T1, T2, Command1, T3, T4, T5, T6, T7};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    new FocusRing(QList<QWidget*>(std::begin(tabOrder), std::end(tabOrder)), this);
+    focusMark->mark({DT, T1, T2, Command1, T3, T4, T5, T6, T7});
     DT->setFocus();
 }
 
@@ -231,50 +236,68 @@ void Form1::placeOnScreen()
 
 void Form1::startRun()
 {
-    // An entry the picker cannot take goes back to the date it holds first, so that the figures count from the date
-    // on show.
-    DT->settle();
-    ProgressBar1->setProgress(0.0f);
-    ProgressBar1->setVisible(true);
-    if (!Timer1->isActive())
-        Timer1->start();
+    guarded([this] {
+        // An entry the picker cannot take goes back to the date it holds first, so that the figures count from the
+        // date on show.
+        DT->settle();
+        ProgressBar1->setProgress(0.0f);
+        ProgressBar1->setVisible(true);
+        if (!Timer1->isActive())
+            Timer1->start();
+    });
 }
 
 void Form1::onTick()
 {
-    const float progress = ProgressBar1->progress();
-    if (!(progress < 100.0f))
-        return;
-    ProgressBar1->setProgress(progress + 10.0f);
-    if (ProgressBar1->progress() != 100.0f)
-        return;
+    guarded([this] {
+        const float progress = ProgressBar1->progress();
+        if (!(progress < 100.0f))
+            return;
+        ProgressBar1->setProgress(progress + 10.0f);
+        if (ProgressBar1->progress() != 100.0f)
+            return;
 
-    m_runDate = m_clock();
-    T1->setText(QString::fromStdString(daysFigure(m_runDate, DT->dateValue())));
-    // The other six figures follow the days box's text as it now stands, not the number behind it.
-    const auto derived = derivedFigures(T1->text().toStdString());
-    QLineEdit* const boxes[] = {T2, T3, T4, T5, T6, T7};
-    for (std::size_t i = 0; i < derived.size(); ++i)
-        boxes[i]->setText(QString::fromStdString(derived[i]));
-    ProgressBar1->setVisible(false);
+        m_runDate = m_clock();
+        T1->setText(QString::fromStdString(daysFigure(m_runDate, DT->dateValue())));
+        // The other six figures follow the days box's text as it now stands, not the number behind it.
+        const auto derived = derivedFigures(T1->text().toStdString());
+        QLineEdit* const boxes[] = {T2, T3, T4, T5, T6, T7};
+        for (std::size_t i = 0; i < derived.size(); ++i)
+            boxes[i]->setText(QString::fromStdString(derived[i]));
+        ProgressBar1->setVisible(false);
+    });
 }
+
+namespace {
+
+// Shows a side window as the user expects of a menu command, whatever state it was left in: a minimised window has
+// no taskbar button of its own to be found by.
+void bringBack(QWidget* window)
+{
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
 
 void Form1::openMillenniumWindow()
 {
-    if (!m_millenniumWindow)
-        m_millenniumWindow = new Form3(m_clock);
-    m_millenniumWindow->show();
-    m_millenniumWindow->raise();
-    m_millenniumWindow->activateWindow();
+    guarded([this] {
+        if (!m_millenniumWindow)
+            m_millenniumWindow = new Form3(m_clock);
+        bringBack(m_millenniumWindow);
+    });
 }
 
 void Form1::openAboutWindow()
 {
-    if (!m_aboutWindow)
-        m_aboutWindow = new Fr5;
-    m_aboutWindow->show();
-    m_aboutWindow->raise();
-    m_aboutWindow->activateWindow();
+    guarded([this] {
+        if (!m_aboutWindow)
+            m_aboutWindow = new Fr5;
+        bringBack(m_aboutWindow);
+    });
 }
 
 void Form1::exitProgram()

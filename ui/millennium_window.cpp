@@ -1,7 +1,8 @@
 #include "millennium_window.h"
 
-#include "focus_ring.h"
+#include "focus_mark_style.h"
 #include "look.h"
+#include "runtime_error.h"
 #include "screen_placement.h"
 #include "taskbar.h"
 
@@ -43,15 +44,18 @@ Form3::Form3(Clock clock)
     setPalette(colours);
     setAutoFillBackground(true);
 
+    auto* focusMark = new FocusMarkStyle(this);
     Command1 = new QPushButton(QStringLiteral("Start>>"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setFont(captionFont(11.25, true, true));
     Command1->setGeometry(command1Rect.toPixels());
     Command1->setFocus();
+    // It always holds the focus, and Enter presses it as in any dialog.
+    Command1->setDefault(true);
     Command1->setAccessibleName(QStringLiteral("Start"));
     Command1->setAccessibleDescription(QStringLiteral("Показать, сколько дней прошло с начала тысячелетий"));
     connect(Command1, &QPushButton::clicked, this, &Form3::showMillennia);
-    new FocusRing({Command1}, this);
+    focusMark->mark({Command1});
 
     const QSize size(fromTwips(clientWidth), fromTwips(clientHeight));
     setFixedSize(size);
@@ -60,13 +64,15 @@ Form3::Form3(Clock clock)
 
 void Form3::showMillennia()
 {
-    m_lines.clear();
-    const double today = m_clock();
-    for (const std::string& line : millenniumLines(today))
-        m_lines.append(QString::fromStdString(line));
-    // The lines are painted, not held by a control, so this is how a screen reader gets to them.
-    setAccessibleDescription(m_lines.join(QLatin1Char('\n')));
-    update();
+    guarded([this] {
+        m_lines.clear();
+        const double today = m_clock();
+        for (const std::string& line : millenniumLines(today))
+            m_lines.append(QString::fromStdString(line));
+        // The lines are painted, not held by a control, so this is how a screen reader gets to them.
+        setAccessibleDescription(m_lines.join(QLatin1Char('\n')));
+        update();
+    });
 }
 
 void Form3::showEvent(QShowEvent* event)

@@ -454,55 +454,125 @@ void TestMainWindow::separatorIsNotAChoice()
     fileMenu->close();
 }
 
+namespace {
+
+// How the keyboard comes into the picker before the date is typed.
+enum class WayIn {
+    Start,         // the focus it has when the window opens
+    Home,          // Home first
+    ShiftTab,      // Tab on to the next control and Shift+Tab back
+    Click,         // a click on the window elsewhere first, then one at the field's left edge
+    WindowReturns, // another window takes the focus and gives it back
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(WayIn)
+
 void TestMainWindow::typedDates_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("fromStart");
+    QTest::addColumn<WayIn>("wayIn");
+    QTest::addColumn<QDate>("held");
     QTest::addColumn<QDate>("expected");
 
+    const QDate start(2001, 1, 1);
     const QDate ides(1990, 3, 15);
     for (const char* separator : {".", "/", "-", ",", " "}) {
         const QString sep = QString::fromLatin1(separator);
         const QString typed = QStringLiteral("15") + sep + QStringLiteral("03") + sep + QStringLiteral("1990");
-        QTest::addRow("15%s03%s1990 over the day", separator, separator) << typed << false << ides;
-        QTest::addRow("15%s03%s1990 from the start", separator, separator) << typed << true << ides;
+        QTest::addRow("15%s03%s1990 over the day", separator, separator) << typed << WayIn::Start << start << ides;
+        QTest::addRow("15%s03%s1990 from Home", separator, separator) << typed << WayIn::Home << start << ides;
     }
-    QTest::newRow("5.3.1990 over the day") << QStringLiteral("5.3.1990") << false << QDate(1990, 3, 5);
-    QTest::newRow("5.3.1990 from the start") << QStringLiteral("5.3.1990") << true << QDate(1990, 3, 5);
-    QTest::newRow("1.10.1990 over the day") << QStringLiteral("1.10.1990") << false << QDate(1990, 10, 1);
-    QTest::newRow("15031990 over the day") << QStringLiteral("15031990") << false << ides;
-    QTest::newRow("15031990 from the start") << QStringLiteral("15031990") << true << ides;
+    QTest::newRow("5.3.1990 over the day") << QStringLiteral("5.3.1990") << WayIn::Start << start << QDate(1990, 3, 5);
+    QTest::newRow("5.3.1990 from Home") << QStringLiteral("5.3.1990") << WayIn::Home << start << QDate(1990, 3, 5);
+    QTest::newRow("1.10.1990 over the day")
+        << QStringLiteral("1.10.1990") << WayIn::Start << start << QDate(1990, 10, 1);
+    QTest::newRow("15031990 over the day") << QStringLiteral("15031990") << WayIn::Start << start << ides;
+    QTest::newRow("15031990 from Home") << QStringLiteral("15031990") << WayIn::Home << start << ides;
+    QTest::newRow("15.03.1990 after Shift+Tab") << QStringLiteral("15.03.1990") << WayIn::ShiftTab << start << ides;
+    QTest::newRow("5.3.1990 after Shift+Tab")
+        << QStringLiteral("5.3.1990") << WayIn::ShiftTab << start << QDate(1990, 3, 5);
+    QTest::newRow("15031990 after Shift+Tab") << QStringLiteral("15031990") << WayIn::ShiftTab << start << ides;
+    QTest::newRow("15.03.1990 after a click") << QStringLiteral("15.03.1990") << WayIn::Click << start << ides;
+    QTest::newRow("15.03.1990 after the window returns")
+        << QStringLiteral("15.03.1990") << WayIn::WindowReturns << start << ides;
+
+    // A day the held month lacks: the date is judged as a whole.
+    QTest::newRow("29.02.2000 over January 2001")
+        << QStringLiteral("29.02.2000") << WayIn::Start << start << QDate(2000, 2, 29);
+    QTest::newRow("31.03.2001 over 28.02.2001")
+        << QStringLiteral("31.03.2001") << WayIn::Home << QDate(2001, 2, 28) << QDate(2001, 3, 31);
+    QTest::newRow("31.05.2001 over 15.04.2001")
+        << QStringLiteral("31.05.2001") << WayIn::Start << QDate(2001, 4, 15) << QDate(2001, 5, 31);
+    // Dates that cannot be: the held date stays (expected: an invalid date marks a refusal).
+    QTest::newRow("31.04.2001 refused") << QStringLiteral("31.04.2001") << WayIn::Start << start << QDate();
+    QTest::newRow("29.02.2001 refused") << QStringLiteral("29.02.2001") << WayIn::ShiftTab << start << QDate();
+    QTest::newRow("01.01.1500 refused") << QStringLiteral("01.01.1500") << WayIn::Start << ides << QDate();
 }
 
 void TestMainWindow::typedDates()
 {
     QFETCH(QString, typed);
-    QFETCH(bool, fromStart);
+    QFETCH(WayIn, wayIn);
+    QFETCH(QDate, held);
     QFETCH(QDate, expected);
 
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     auto* picker = child<DatePicker>(m_window.get(), "DT");
+    picker->setDate(held);
     QVERIFY(picker->hasFocus());
-    if (fromStart)
+    QSignalSpy refused(picker, &DatePicker::entryRefused);
+    switch (wayIn) {
+    case WayIn::Start:
+        break;
+    case WayIn::Home:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
-    QTest::keyClicks(QApplication::focusWidget(), typed);
-    QCOMPARE(picker->date(), expected);
+        break;
+    case WayIn::ShiftTab:
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        break;
+    case WayIn::Click: {
+        QTest::mouseClick(child<QLineEdit>(m_window.get(), "T5"), Qt::LeftButton);
+        auto* field = picker->findChild<QLineEdit*>();
+        QVERIFY(field);
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(1, field->height() / 2));
+        break;
+    }
+    case WayIn::WindowReturns: {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        other.close();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        break;
+    }
+    }
     QVERIFY(picker->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), typed);
+    // Leaving the picker settles whatever the keys left unfinished.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(picker->date(), expected.isValid() ? expected : held);
+    QCOMPARE(picker->text(), picker->date().toString(QStringLiteral("dd.MM.yyyy")));
+    QCOMPARE(refused.count(), expected.isValid() ? 0 : 1);
     QCOMPARE(boxTexts(), QStringList(7, QString()));
 
     // Ctrl+arrows move between the sections and never out of the picker; Tab does leave it.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QVERIFY(picker->hasFocus());
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::ControlModifier);
     QVERIFY(picker->hasFocus());
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left, Qt::ControlModifier);
     QVERIFY(picker->hasFocus());
-    QCOMPARE(picker->date(), expected);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(m_window.get(), "T1"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QVERIFY(picker->hasFocus());
+    QCOMPARE(picker->date(), expected.isValid() ? expected : held);
 }
 
 void TestMainWindow::typedEntryThePickerCannotTakeIsSettledByEnter()
@@ -540,7 +610,8 @@ void TestMainWindow::calendarEscapeRestores()
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     auto* picker = child<DatePicker>(m_window.get(), "DT");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
-    QWidget* popup = picker->calendarWidget()->window();
+    QTRY_VERIFY(picker->dropDown());
+    QWidget* popup = picker->dropDown()->window();
     QTRY_VERIFY(popup->isVisible());
     QTRY_VERIFY(QApplication::focusWidget() && popup->isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -579,9 +650,14 @@ void TestMainWindow::focusIsVisible()
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     auto* target = child<QWidget>(m_window.get(), control.toLatin1().constData());
+    // The picker's field is in its control's own entry colour, not in the window's face around it.
+    const QColor entryColour = QApplication::palette(target).color(QPalette::Base);
+    auto* field = control == QLatin1String("DT") ? target->findChild<QLineEdit*>() : nullptr;
+    const QColor fieldColour = field ? field->grab().toImage().pixelColor(1, 1) : entryColour;
     const bool seen = test::showsFocusMark(target);
     QApplication::setPalette(light);
     QVERIFY(seen);
+    QCOMPARE(fieldColour, entryColour);
 }
 
 void TestMainWindow::staysOnScreen()

@@ -10,7 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <utility>
 
 using namespace kalendix;
 using kalendix::test::child;
@@ -115,6 +118,13 @@ void TestSideWindows::oneWindowPerCommand()
     QVERIFY(!side->isModal());
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(m_window->isEnabled());
+
+    // A minimised window comes back too: it has no taskbar button of its own to be found by.
+    side->showMinimized();
+    QTRY_VERIFY(side->isMinimized());
+    trigger(*m_window, action.toUtf8().constData());
+    QTRY_VERIFY(!side->isMinimized());
+    QVERIFY(side->isVisible());
 }
 
 void TestSideWindows::reopeningAfterCloseGivesAFreshCentredWindow_data()
@@ -180,6 +190,15 @@ void TestSideWindows::pressPrintsTwoLines()
     QCOMPARE(window->printedLines(), expected);
     QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
     QCOMPARE(window->printedLines(), expected);
+
+    // The button always holds the focus; Enter, keypad Enter and Space press it.
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier},
+          std::pair{Qt::Key_Space, Qt::NoModifier}}) {
+        QSignalSpy pressed(child<QPushButton>(window, "Command1"), &QPushButton::clicked);
+        QTest::keyClick(child<QPushButton>(window, "Command1"), key, modifiers);
+        QCOMPARE(pressed.count(), 1);
+    }
 
     // After midnight both counts grow by one.
     m_today.set(2026, 12, 7);
