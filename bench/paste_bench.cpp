@@ -54,13 +54,6 @@ int main(int argc, char* argv[])
     window.activateWindow();
     spin(500);
     auto* box = window.findChild<QLineEdit*>(QString::fromLatin1(boxName));
-    if (qEnvironmentVariableIsSet("EXP_NOPAINT")) {
-        struct Eat : QObject
-        {
-            bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::Paint; }
-        };
-        box->installEventFilter(new Eat);
-    }
     box->setFocus();
     spin(200);
 

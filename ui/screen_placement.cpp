@@ -57,23 +57,30 @@ void ScreenPlacement::apply()
 
 bool ScreenPlacement::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_window) {
-        switch (event->type()) {
-        case QEvent::Show:
+    if (watched != m_window)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Show:
+        // Shown by the program, not given back by the window system after a minimise: the place is the design's.
+        if (!event->spontaneous() && !m_shown) {
+            m_shown = true;
             apply();
-            break;
-        // A window manager decorates the window after it is shown, often without moving its client area: the first
-        // paint and activation come after that.
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::Paint:
-        case QEvent::WindowActivate:
-            if (frameMargins() != m_placedWith)
-                apply();
-            break;
-        default:
-            break;
+            m_awaitingFrame = true;
         }
+        break;
+    // A window manager decorates the window after it is shown, often without moving its client area: the first
+    // paint and activation come after that. Once the frame is known the window is the user's to move.
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Paint:
+    case QEvent::WindowActivate:
+        if (m_awaitingFrame && frameMargins() != m_placedWith) {
+            m_awaitingFrame = false;
+            apply();
+        }
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -15,8 +15,8 @@ namespace kalendix {
 QPoint fittedTopLeft(const QRect& frame, const QRect& area);
 
 // Puts a top-level window at its designed place, moved no further than its whole frame needs to fit the screen's
-// available area. The frame's margins are known only after the window system has decorated the window, so the place
-// is worked out again whenever they change, which a user's own moving of the window never does.
+// available area. The place is worked out when the window is first shown, and once more when the window system has
+// decorated it and its frame's margins are known; after that the window stays wherever the user moves it.
 class ScreenPlacement final : public QObject
 {
     Q_OBJECT
@@ -40,6 +40,8 @@ private:
     QWidget* m_window;
     Design m_design;
     QMargins m_placedWith;
+    bool m_shown = false;
+    bool m_awaitingFrame = false;
 };
 
 // The design of a window shown anew in the middle of the screen: its frame centred in the available area.

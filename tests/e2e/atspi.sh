@@ -62,6 +62,23 @@ fi
 bus=$!
 app=
 trap 'kill $app $bus $server 2>/dev/null || true' EXIT
+# A program started before the accessibility bus answers never registers on it: wait, within bounds, for the bus
+# and for its registry, which every application registers with.
+poll() { # WHAT COMMAND...
+    local what=$1
+    shift
+    for ((i = 0; i < 100; ++i)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "FAIL: no $what within 10 s" >&2
+    exit 1
+}
+poll "accessibility bus" dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress
+a11y_address=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress)
+a11y_address=${a11y_address//[[:space:]]/}
+poll "accessibility registry" dbus-send --bus="$a11y_address" --print-reply --dest=org.a11y.atspi.Registry \
+    /org/a11y/atspi/accessible/root org.freedesktop.DBus.Peer.Ping
 export QT_QPA_PLATFORM=$platform QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 "$program" &
 app=$!
