@@ -52,20 +52,23 @@ void FocusMarkStyle::mark(std::initializer_list<QWidget*> controls)
 }
 
 template <typename Draw>
-void FocusMarkStyle::drawMarked(const QStyleOption* option, QPainter* painter, bool button, Draw draw) const
+void FocusMarkStyle::drawMarked(const QStyleOption* option, QPainter* painter, Face face, Draw draw) const
 {
     ++m_depth;
     draw(painter);
     const bool outermost = m_depth == 1;
     if (outermost && (option->state & State_HasFocus) && !option->rect.isEmpty()) {
-        const QPalette::ColorRole faceRole = button ? QPalette::Button : QPalette::Base;
+        const bool button = face == Face::Button;
         // The text colour, not the highlight: a default button's outline is already drawn in the highlight colour.
         const QColor text = option->palette.color(button ? QPalette::ButtonText : QPalette::Text);
-        const QColor face = drawnFace(option, option->palette.color(faceRole), draw);
+        const QColor base = option->palette.color(button ? QPalette::Button : QPalette::Base);
+        // A picker's face is its text field, which its inner editor fills with the palette's base colour over
+        // whatever the style drew there.
+        const QColor shown = face == Face::Field ? base : drawnFace(option, base, draw);
         QColor ring = text;
-        if (contrastRatio(text, face) < 3.0)
-            ring = contrastRatio(Qt::black, face) >= contrastRatio(Qt::white, face) ? QColor(Qt::black)
-                                                                                    : QColor(Qt::white);
+        if (contrastRatio(text, shown) < 3.0)
+            ring = contrastRatio(Qt::black, shown) >= contrastRatio(Qt::white, shown) ? QColor(Qt::black)
+                                                                                      : QColor(Qt::white);
         painter->save();
         QPen pen(ring, width);
         pen.setJoinStyle(Qt::MiterJoin);
@@ -86,7 +89,7 @@ void FocusMarkStyle::drawPrimitive(PrimitiveElement element,
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    drawMarked(option, painter, false,
+    drawMarked(option, painter, Face::Drawn,
                [&](QPainter* target) { QProxyStyle::drawPrimitive(element, option, target, widget); });
 }
 
@@ -99,7 +102,7 @@ void FocusMarkStyle::drawControl(ControlElement element,
         QProxyStyle::drawControl(element, option, painter, widget);
         return;
     }
-    drawMarked(option, painter, true,
+    drawMarked(option, painter, Face::Button,
                [&](QPainter* target) { QProxyStyle::drawControl(element, option, target, widget); });
 }
 
@@ -112,7 +115,7 @@ void FocusMarkStyle::drawComplexControl(ComplexControl control,
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
     }
-    drawMarked(option, painter, false,
+    drawMarked(option, painter, Face::Field,
                [&](QPainter* target) { QProxyStyle::drawComplexControl(control, option, target, widget); });
 }
 

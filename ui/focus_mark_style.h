@@ -35,8 +35,11 @@ public:
                             const QWidget* widget = nullptr) const override;
 
 private:
-    template <typename Draw>
-    void drawMarked(const QStyleOption* option, QPainter* painter, bool button, Draw draw) const;
+    // What the ring must stand out from: a button's face or a line edit's as the style draws them, or the field a
+    // picker's inner editor fills in.
+    enum class Face { Button, Drawn, Field };
+
+    template <typename Draw> void drawMarked(const QStyleOption* option, QPainter* painter, Face face, Draw draw) const;
 
     // Elements draw others through this style in turn; only the outermost one carries the ring.
     mutable int m_depth = 0;
