@@ -114,6 +114,7 @@ QFont captionFont(double pointSize, bool bold, bool italic)
     font.setPointSizeF(pointSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setItalic(italic);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -122,6 +123,7 @@ QFont dialogFont()
     QFont font(dialogFace());
     font.setPointSizeF(8.25);
     font.setWeight(QFont::Normal);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
