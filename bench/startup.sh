@@ -57,8 +57,8 @@ row() { # CAPTION FIELD TARGET
     awk -v c="$1" -v b="$b" -v t="$t" -v k="$k" -v target="$3" 'BEGIN {
         printf "%-28s %10.1f %10.1f %10.1f %6.2f (%s) %12.2f\n", c, b, t, k, k / b, target, k / t }'
 }
-row "exec to window mapped, ms" map_ms 1.25
-row "peak resident memory, KiB" maxrss_kib 1.20
+row "exec to window mapped, ms" map_ms 1.15
+row "peak resident memory, KiB" maxrss_kib 1.08
 
 # Idle cost: start the program, press Start>> (Enter), let the run finish, then count CPU time over ten seconds.
 "$kalendix" &
