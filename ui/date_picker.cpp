@@ -4,7 +4,6 @@
 
 #include "core/conversions.h"
 
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -81,7 +80,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override
     {
         // A press on the picker's arrow closes the popup; passed on to the picker, it would open it again at once.
-        const QRect arrow(m_picker->mapToGlobal(arrowRect(m_picker).topLeft()), arrowRect(m_picker).size());
+        QRect arrow = arrowRect(m_picker);
+        arrow.moveTopLeft(m_picker->mapToGlobal(arrow.topLeft()));
         if (arrow.contains(event->globalPosition().toPoint()))
             setAttribute(Qt::WA_NoMouseReplay);
         QWidget::mousePressEvent(event);
@@ -215,13 +215,13 @@ void DatePicker::flash()
     if (m_flashing)
         return;
     m_flashing = true;
-    m_steadyPalette = palette();
-    QPalette alarm = m_steadyPalette;
-    alarm.setColor(QPalette::Base, m_steadyPalette.color(QPalette::Highlight));
-    alarm.setColor(QPalette::Text, m_steadyPalette.color(QPalette::HighlightedText));
+    const QPalette steady = palette();
+    QPalette alarm = steady;
+    alarm.setColor(QPalette::Base, steady.color(QPalette::Highlight));
+    alarm.setColor(QPalette::Text, steady.color(QPalette::HighlightedText));
     setPalette(alarm);
-    QTimer::singleShot(flashMilliseconds, this, [this] {
-        setPalette(m_steadyPalette);
+    QTimer::singleShot(flashMilliseconds, this, [this, steady] {
+        setPalette(steady);
         m_flashing = false;
     });
 }

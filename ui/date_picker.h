@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QDateEdit>
-#include <QPalette>
 
 class QCalendarWidget;
 
@@ -72,7 +71,6 @@ private:
     bool m_movedByDigit = false;
     QWidget* m_popup = nullptr;
     QCalendarWidget* m_calendar = nullptr;
-    QPalette m_steadyPalette;
     bool m_flashing = false;
 };
 
