@@ -2,11 +2,18 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
+
+// Compiled in rather than read through the image reader, which would load and ask every image plugin before the
+// window could show; the desktop icons are rendered from the same file at build time.
+namespace icon_data {
+#include "resources/kalendix.xpm"
+} // namespace icon_data
 
 namespace kalendix {
 
@@ -140,7 +147,7 @@ void installFontSubstitutes()
 
 QIcon programIcon()
 {
-    return QIcon(QStringLiteral(":/kalendix/kalendix.xpm"));
+    return QIcon(QPixmap(icon_data::kalendix));
 }
 
 } // namespace kalendix
