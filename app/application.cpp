@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "ui/look.h"
+#include "ui/program_style.h"
 
 namespace kalendix {
 
@@ -13,6 +14,7 @@ Application::Application(int& argc, char** argv)
     setDesktopFileName(QStringLiteral(KALENDIX_APP_ID));
     // No program-wide icon: the About window carries none, and every other window names its own.
     installFontSubstitutes();
+    setStyle(new ProgramStyle);
 }
 
 } // namespace kalendix
