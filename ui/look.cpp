@@ -19,21 +19,53 @@ namespace kalendix {
 
 namespace {
 
+// The face each design name stands for on this machine, and whether it holds the Russian letters itself.
+struct InstalledFace
+{
+    QString family;
+    bool coversCyrillic = false;
+};
+
+InstalledFace& installedCaptionFace()
+{
+    static InstalledFace face{captionFace()};
+    return face;
+}
+
+InstalledFace& installedDialogFace()
+{
+    static InstalledFace face{dialogFace()};
+    return face;
+}
+
 // A face that lacks Cyrillic would leave Qt to draw the Russian letters of one caption in another face. One look at
 // the font list, rather than a query per face: fontconfig's alias rules make each query cost more than the list.
-void substituteWhereMissing(const QStringList& cyrillicFamilies, const QString& family, const QStringList& candidates)
+void chooseFace(InstalledFace& face, const QStringList& cyrillicFamilies, const QStringList& candidates)
 {
-    const auto covers = [&cyrillicFamilies](const QString& face) {
-        return cyrillicFamilies.contains(face, Qt::CaseInsensitive);
+    const auto covers = [&cyrillicFamilies](const QString& family) {
+        return cyrillicFamilies.contains(family, Qt::CaseInsensitive);
     };
-    if (covers(family))
+    if (covers(face.family)) {
+        face.coversCyrillic = true;
         return;
+    }
     for (const QString& candidate : candidates) {
         if (covers(candidate)) {
-            QFont::insertSubstitution(family, candidate);
+            face = {candidate, true};
             return;
         }
     }
+}
+
+// The windows' captions are Russian, digits and ASCII signs, all of which a face that covers Cyrillic holds. Asking
+// by the face's own name, and without Qt's search for a second face to merge in, spares a fontconfig query for every
+// face, style and script before the first window shows; where no such face was found, Qt still merges one in.
+QFont windowFont(const InstalledFace& face)
+{
+    QFont font(face.family);
+    font.setStyleStrategy(face.coversCyrillic ? QFont::StyleStrategy(QFont::PreferNoShaping | QFont::NoFontMerging)
+                                              : QFont::PreferNoShaping);
+    return font;
 }
 
 double relativeLuminance(const QColor& colour)
@@ -117,32 +149,29 @@ void useControlDefaults(QWidget* widget)
 
 QFont captionFont(double pointSize, bool bold, bool italic)
 {
-    QFont font(captionFace());
+    QFont font = windowFont(installedCaptionFace());
     font.setPointSizeF(pointSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setItalic(italic);
-    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
 QFont dialogFont()
 {
-    QFont font(dialogFace());
+    QFont font = windowFont(installedDialogFace());
     font.setPointSizeF(8.25);
     font.setWeight(QFont::Normal);
-    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
-void installFontSubstitutes()
+void chooseInstalledFaces()
 {
     // PT Sans was drawn for the languages of Russia and has all four styles. The dialog face was a compact bitmap
     // face; PT Sans Narrow keeps its one-line captions on one line, where wider faces wrap them into the next control.
     const QStringList cyrillicFamilies = QFontDatabase::families(QFontDatabase::Cyrillic);
-    substituteWhereMissing(cyrillicFamilies, captionFace(), {QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
-    substituteWhereMissing(
-        cyrillicFamilies, dialogFace(),
-        {QStringLiteral("PT Sans Narrow"), QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
+    chooseFace(installedCaptionFace(), cyrillicFamilies, {QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
+    chooseFace(installedDialogFace(), cyrillicFamilies,
+               {QStringLiteral("PT Sans Narrow"), QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
 }
 
 QIcon programIcon()

@@ -52,8 +52,8 @@ void paintBackground(QWidget* widget, SystemColor color);
 // the window face it stands on.
 void useControlDefaults(QWidget* widget);
 
-// Face names as the windows ask for them; installFontSubstitutes() maps them to installed faces that cover
-// Cyrillic where the originals are missing.
+// Face names as the windows were designed with; chooseInstalledFaces() finds installed faces that cover Cyrillic
+// to stand for them where the originals are missing, and the window fonts below use what it chose.
 inline QString captionFace()
 {
     return QStringLiteral("Comic Sans MS");
@@ -66,7 +66,7 @@ inline QString dialogFace()
 QFont captionFont(double pointSize, bool bold, bool italic = false);
 QFont dialogFont();
 
-void installFontSubstitutes();
+void chooseInstalledFaces();
 
 // The yellow dotted page with three ruled lines.
 QIcon programIcon();

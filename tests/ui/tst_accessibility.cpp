@@ -69,7 +69,7 @@ private:
 
 void TestAccessibility::initTestCase()
 {
-    installFontSubstitutes();
+    chooseInstalledFaces();
 }
 
 void TestAccessibility::init()

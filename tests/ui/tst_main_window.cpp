@@ -70,7 +70,7 @@ private:
 
 void TestMainWindow::initTestCase()
 {
-    installFontSubstitutes();
+    chooseInstalledFaces();
 }
 
 void TestMainWindow::init()

@@ -79,7 +79,7 @@ private:
 
 void TestSideWindows::initTestCase()
 {
-    installFontSubstitutes();
+    chooseInstalledFaces();
 }
 
 void TestSideWindows::init()
