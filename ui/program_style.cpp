@@ -21,17 +21,19 @@ public:
     {
         icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
+    // QIcon hands its engine sizes in device pixels and scales them itself; the icon held here is asked at the
+    // matching device pixel ratio, so that it does not scale them a second time.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return icon().pixmap(size, mode, state);
+        return icon().pixmap(size, 1.0, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        return icon().pixmap(size, scale, mode, state);
+        return icon().pixmap(size / scale, scale, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return icon().actualSize(size, mode, state);
+        return pixmap(size, mode, state).size();
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
     {

@@ -6,6 +6,7 @@
 #include "ui/float_progress_bar.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
+#include "ui/program_style.h"
 
 #include <QCalendarWidget>
 #include <QClipboard>
@@ -17,6 +18,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 
@@ -51,6 +53,7 @@ private slots:
     void altOpensMenus_data();
     void altOpensMenus();
     void separatorIsNotAChoice();
+    void overflowIconsAreTheStyles();
     void typedDates_data();
     void typedDates();
     void typedEntryThePickerCannotTakeIsSettledByEnter();
@@ -468,6 +471,23 @@ enum class WayIn {
 } // namespace
 
 Q_DECLARE_METATYPE(WayIn)
+
+// The program's style hands out the menu bar's overflow icons before loading them; once drawn they must be the
+// platform style's own, not blank.
+void TestMainWindow::overflowIconsAreTheStyles()
+{
+    QStyle* platform = QStyleFactory::create(QApplication::style()->name());
+    QVERIFY(platform);
+    ProgramStyle style(platform);
+    for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QIcon deferred = style.standardIcon(which);
+        QVERIFY(!deferred.isNull());
+        const QImage drawn = deferred.pixmap(16).toImage();
+        QVERIFY(!drawn.isNull());
+        QCOMPARE(drawn, platform->standardIcon(which).pixmap(16).toImage());
+        QCOMPARE(deferred.actualSize(QSize(16, 16)), platform->standardIcon(which).actualSize(QSize(16, 16)));
+    }
+}
 
 void TestMainWindow::typedDates_data()
 {
