@@ -48,6 +48,11 @@ for size in 16 32 48 64 128 256; do
     icon=$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png
     check "a ${size}x$size icon in the hicolor theme" test "$([[ -f $icon ]] && png_size "$icon")" = "${size}x$size"
 done
+# A library search path of its own would have the program look beside itself, or with an empty entry in whatever
+# directory it is started from, before the system's libraries.
+runpath() { readelf -d "$1" | grep -E '\((RPATH|RUNPATH)\)' || true; }
+check "the installed program names no library search path" test -z "$(runpath "$root/usr/bin/kalendix")"
+check "the built program names no library search path" test -z "$(runpath "$build_dir/app/kalendix")"
 unexpected=$(cd "$root" && find . -type f ! -path './usr/bin/*' ! -path './usr/share/*' | head)
 check "nothing outside usr/bin and usr/share" test -z "$unexpected"
 
