@@ -14,8 +14,7 @@ public:
     DeferredIconEngine(QStyle* style, QStyle::StandardPixmap which)
         : m_style(style)
         , m_which(which)
-    {
-    }
+    {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {

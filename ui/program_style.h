@@ -14,7 +14,8 @@ class ProgramStyle final : public QProxyStyle
 public:
     using QProxyStyle::QProxyStyle;
 
-    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option = nullptr,
+    QIcon standardIcon(StandardPixmap standardIcon,
+                       const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 };
 
