@@ -3,6 +3,10 @@
 #include "ui/look.h"
 #include "ui/program_style.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 namespace kalendix {
 
 Application::Application(int& argc, char** argv)
@@ -21,6 +25,17 @@ Application::Application(int& argc, char** argv)
     setFont(dialogFont());
 #endif
     setStyle(new ProgramStyle);
+    // Qt's own words (the fields' context menus, the calendar's tooltips) in the windows' language: from Qt's
+    // translations where Qt is installed, or from the folder beside the program where it travels with it.
+    auto* translator = new QTranslator(this);
+    for (const QString& folder :
+         {QLibraryInfo::path(QLibraryInfo::TranslationsPath), applicationDirPath() + QStringLiteral("/translations")}) {
+        if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             folder)) {
+            installTranslator(translator);
+            break;
+        }
+    }
 }
 
 } // namespace kalendix

@@ -8,6 +8,9 @@ endforeach()
 install(FILES "$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>" DESTINATION platforms)
 install(FILES "$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>" DESTINATION styles)
 install(FILES "$<TARGET_FILE:Qt6::QJpegPlugin>" DESTINATION imageformats)
+# Qt's own words in Russian; the translation files are the same on every platform, so the build machine's serve.
+find_file(KALENDIX_QTBASE_RU qtbase_ru.qm PATHS /usr/share/qt6/translations NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+install(FILES "${KALENDIX_QTBASE_RU}" DESTINATION translations)
 
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     foreach(runtime IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)

@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev            # Qt 6 Widgets, with the platform plugins
     libxcb1-dev             # the X11 window state that keeps the side windows off the taskbar
     fonts-paratype          # PT Sans: Cyrillic faces for the windows' captions
+    qt6-translations-l10n   # Qt's own words (context menus, the calendar) in Russian
 )
 if [[ ${1:-} == --tests ]]; then
     shift

@@ -1,140 +1,330 @@
 #include "date_picker.h"
 
+#include "look.h"
 #include "screen_placement.h"
 
 #include "core/conversions.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMouseEvent>
 #include <QScreen>
-#include <QStyle>
+#include <QShortcut>
 #include <QStyleOptionComboBox>
-#include <QTimer>
+#include <QStylePainter>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace kalendix {
 
 namespace {
 
-// What people type between day, month and year, whatever the shown separator is.
-bool isSeparator(const QKeyEvent* event)
-{
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    const QString text = event->text();
-    return text.size() == 1 && QStringLiteral("./-, ").contains(text.front());
-}
+const QString shownFormat = QStringLiteral("dd.MM.yyyy");
 
-bool isDigit(const QKeyEvent* event)
-{
-    return event->text().size() == 1 && event->text().front().isDigit();
-}
-
-bool isModifierKey(const QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Meta:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-        return true;
-    default:
-        return false;
-    }
-}
-
-QRect arrowRect(const QDateEdit* picker)
-{
-    QStyleOptionComboBox option;
-    option.initFrom(picker);
-    option.editable = true;
-    option.frame = true;
-    option.subControls = QStyle::SC_All;
-    return picker->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, picker);
-}
-
-// The drop-down: the picker's own, so that nothing reaches the date until a day is chosen with a click or Enter, and
-// Escape or a click elsewhere leaves the date as it was.
+// The drop-down, a popup window around the calendar: nothing reaches the date until a day is taken with a click or
+// Enter, and Escape, F4, Alt+Up or a click elsewhere leaves the date as it was.
 class CalendarPopup final : public QWidget
 {
 public:
-    explicit CalendarPopup(QDateEdit* picker)
+    CalendarPopup(QWidget* picker, std::function<QRect()> arrow)
         : QWidget(picker, Qt::Popup)
-        , m_picker(picker)
+        , calendar(new QCalendarWidget(this))
+        , m_arrow(std::move(arrow))
     {
         setAttribute(Qt::WA_WindowPropagation);
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(QMargins());
-        layout->setSpacing(0);
+        layout->addWidget(calendar);
+        calendar->setLocale(picker->locale());
+        calendar->setFirstDayOfWeek(picker->locale().firstDayOfWeek());
+        calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        // Dates are typed into the field; the calendar's own typing misreads a Russian date.
+        calendar->setDateEditEnabled(false);
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::Key_F4), QKeySequence(Qt::ALT | Qt::Key_Up), QKeySequence(Qt::ALT | Qt::Key_Down)})
+            new QShortcut(keys, this, this, &QWidget::close);
+        // The year field in the calendar's header keeps the focus when it closes, hidden, where no key reaches the
+        // days: watch whatever in the popup takes the focus, and give it back to the days when that hides.
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
+            if (now && isAncestorOf(now) && now != calendar->focusProxy())
+                now->installEventFilter(this);
+        });
     }
 
+    QCalendarWidget* const calendar;
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && static_cast<QWidget*>(watched)->hasFocus())
+            calendar->setFocus(Qt::OtherFocusReason);
+        return QWidget::eventFilter(watched, event);
+    }
+
     void mousePressEvent(QMouseEvent* event) override
     {
         // A press on the picker's arrow closes the popup; passed on to the picker, it would open it again at once.
-        QRect arrow = arrowRect(m_picker);
-        arrow.moveTopLeft(m_picker->mapToGlobal(arrow.topLeft()));
-        if (arrow.contains(event->globalPosition().toPoint()))
+        if (m_arrow().contains(event->globalPosition().toPoint()))
             setAttribute(Qt::WA_NoMouseReplay);
         QWidget::mousePressEvent(event);
     }
 
 private:
-    QDateEdit* m_picker;
+    std::function<QRect()> m_arrow;
 };
+
+QString refusalReason(EntryVerdict verdict)
+{
+    switch (verdict) {
+    case EntryVerdict::Empty:
+        return QStringLiteral("Введите дату: день, месяц и год, например 15.03.1990");
+    case EntryVerdict::NoSuchDay:
+        return QStringLiteral("Такой даты нет");
+    case EntryVerdict::OutOfRange:
+        return QStringLiteral("Дата вне диапазона 01.01.1601-31.12.9999");
+    case EntryVerdict::NotADate:
+    case EntryVerdict::Date:
+        break;
+    }
+    return QStringLiteral("Это не дата: наберите день, месяц и год, например 15.03.1990");
+}
+
+QDate toQDate(const CalendarDate& date)
+{
+    return {date.year, date.month, date.day};
+}
+
+bool beginsEntry(const QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste))
+        return true;
+    const QString text = event->text();
+    return !text.isEmpty() && text.front().isPrint() &&
+           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
 
 } // namespace
 
 DatePicker::DatePicker(QWidget* parent)
-    : QDateEdit(parent)
+    : QAbstractSpinBox(parent)
 {
-    // Russian month and day names in the calendar, and the short numeric date a Russian user reads at a glance.
+    // Russian month and day names in the calendar.
     setLocale(QLocale(QLocale::Russian, QLocale::Russia));
-    setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    // Drawn with the drop-down arrow; the picker opens its own calendar on a press on it (see mousePressEvent).
-    setCalendarPopup(true);
-    setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
+    setButtonSymbols(QAbstractSpinBox::NoButtons);
+}
+
+QDate DatePicker::minimumDate()
+{
+    return toQDate(earliestTypedDate);
+}
+
+QDate DatePicker::maximumDate()
+{
+    return toQDate(latestTypedDate);
+}
+
+void DatePicker::setDate(QDate date)
+{
+    if (!date.isValid() || date < minimumDate() || date > maximumDate())
+        return;
+    m_date = date;
+    clearMark();
+    lineEdit()->setText(heldText());
+    // The next key typed starts a new entry, whatever it is.
+    selectAll();
 }
 
 double DatePicker::dateValue() const
 {
-    const QDate picked = date();
-    return kalendix::dateValue(picked.year(), picked.month(), picked.day());
+    return kalendix::dateValue(m_date.year(), m_date.month(), m_date.day());
 }
 
-void DatePicker::settle()
+QString DatePicker::heldText() const
 {
-    if (m_entry.active)
-        judgeEntry();
-    // Acceptable text is taken as it stands; anything else makes the edit show the date it holds again.
-    interpretText();
-    if (text() != textFromDateTime(dateTime()))
-        setDate(date());
+    return m_date.toString(shownFormat);
+}
+
+DatePart DatePicker::partUnderCursor() const
+{
+    const QLineEdit* edit = lineEdit();
+    const int position = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    const QString before = edit->text().left(position);
+    const auto separators = std::count_if(before.cbegin(), before.cend(), [](QChar c) { return !c.isDigit(); });
+    return static_cast<DatePart>(std::min<qsizetype>(separators, 2));
+}
+
+bool DatePicker::settle()
+{
+    const QString entry = lineEdit()->text();
+    if (entry == heldText())
+        return true;
+    const CalendarDate held{m_date.year(), m_date.month(), m_date.day()};
+    const TypedDate read = readTypedDate(entry.toStdString(), m_entryPart, held);
+    if (read.verdict == EntryVerdict::Date) {
+        setDate(toQDate(read.date));
+        return true;
+    }
+    markRefusal(read.verdict);
+    return false;
+}
+
+void DatePicker::markRefusal(EntryVerdict verdict)
+{
+    const QString reason = refusalReason(verdict);
+    QPalette marked;
+    marked.setColor(QPalette::Text, readableOn(QColor(0xc0, 0, 0), lineEdit()->palette().color(QPalette::Base)));
+    lineEdit()->setPalette(marked);
+    setToolTip(reason);
+    // Selected, the entry would show in the selection's colours rather than the mark's.
+    lineEdit()->deselect();
+    if (hasFocus())
+        QToolTip::showText(mapToGlobal(QPoint(0, height())), reason, this);
+    emit entryRefused();
+}
+
+void DatePicker::clearMark()
+{
+    if (toolTip().isEmpty())
+        return;
+    setToolTip(QString());
+    lineEdit()->setPalette(QPalette());
+    QToolTip::hideText();
+}
+
+void DatePicker::stepBy(int steps)
+{
+    const DatePart part = partUnderCursor();
+    if (!settle())
+        return;
+    QDate next = part == DatePart::Day     ? m_date.addDays(steps)
+                 : part == DatePart::Month ? m_date.addMonths(steps)
+                                           : m_date.addYears(steps);
+    setDate(std::clamp(next, minimumDate(), maximumDate()));
+    // The part stepped stays chosen, for the next step or a number typed over it.
+    constexpr int starts[] = {0, 3, 6};
+    constexpr int lengths[] = {2, 2, 4};
+    lineEdit()->setSelection(starts[int(part)], lengths[int(part)]);
+}
+
+QAbstractSpinBox::StepEnabled DatePicker::stepEnabled() const
+{
+    return isReadOnly() ? StepNone : (StepUpEnabled | StepDownEnabled);
+}
+
+QStyleOptionComboBox DatePicker::comboOption() const
+{
+    QStyleOptionComboBox option;
+    option.initFrom(this);
+    option.editable = true;
+    option.frame = hasFrame();
+    option.subControls = QStyle::SC_ComboBoxFrame | QStyle::SC_ComboBoxEditField | QStyle::SC_ComboBoxArrow;
+    if (isReadOnly())
+        option.state &= ~QStyle::State_Enabled;
+    return option;
+}
+
+QRect DatePicker::comboRect(QStyle::SubControl part) const
+{
+    const QStyleOptionComboBox option = comboOption();
+    return style()->subControlRect(QStyle::CC_ComboBox, &option, part, this);
+}
+
+void DatePicker::paintEvent(QPaintEvent* /*event*/)
+{
+    // Drawn as a drop-down field, as a date picker is, rather than as a spin box.
+    QStylePainter painter(this);
+    painter.drawComplexControl(QStyle::CC_ComboBox, comboOption());
+}
+
+void DatePicker::resizeEvent(QResizeEvent* event)
+{
+    QAbstractSpinBox::resizeEvent(event);
+    lineEdit()->setGeometry(comboRect(QStyle::SC_ComboBoxEditField));
+}
+
+void DatePicker::changeEvent(QEvent* event)
+{
+    QAbstractSpinBox::changeEvent(event);
+    // The spin box lays its field out anew for a new style; this field leaves room for the arrow instead.
+    if (event->type() == QEvent::StyleChange)
+        lineEdit()->setGeometry(comboRect(QStyle::SC_ComboBoxEditField));
+}
+
+void DatePicker::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta) {
+        QAbstractSpinBox::keyPressEvent(event);
+        return;
+    }
+    // A key that writes into the field showing the date held, over all of it, or over an entry just refused, starts
+    // an entry of its own: a whole date typed is read whole, never spliced into what was there. A refused entry is
+    // mended by moving into it first.
+    QLineEdit* edit = lineEdit();
+    const bool fresh = edit->text() == heldText() || edit->selectedText() == edit->text() || !toolTip().isEmpty();
+    clearMark();
+    if (key == Qt::Key_F4 || (key == Qt::Key_Down && event->modifiers() == Qt::AltModifier)) {
+        openCalendar();
+        return;
+    }
+    if (key == Qt::Key_Escape && lineEdit()->text() != heldText()) {
+        setDate(m_date);
+        return;
+    }
+    if (fresh && beginsEntry(event)) {
+        m_entryPart = partUnderCursor();
+        edit->selectAll();
+    }
+    QAbstractSpinBox::keyPressEvent(event);
+}
+
+void DatePicker::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton &&
+        comboRect(QStyle::SC_ComboBoxArrow).contains(event->position().toPoint()) && !isReadOnly()) {
+        event->accept();
+        openCalendar();
+        return;
+    }
+    QAbstractSpinBox::mousePressEvent(event);
+}
+
+void DatePicker::wheelEvent(QWheelEvent* event)
+{
+    // The wheel steps the part under the pointer.
+    QLineEdit* edit = lineEdit();
+    edit->setCursorPosition(edit->cursorPositionAt(edit->mapFrom(this, event->position().toPoint())));
+    QAbstractSpinBox::wheelEvent(event);
+}
+
+void DatePicker::focusOutEvent(QFocusEvent* event)
+{
+    // A menu or the calendar over the field, or another window, leaves the entry as it stands, to go on with.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+        settle();
+    QAbstractSpinBox::focusOutEvent(event);
 }
 
 void DatePicker::openCalendar()
 {
     settle();
     if (!m_popup) {
-        m_popup = new CalendarPopup(this);
-        m_calendar = new QCalendarWidget(m_popup);
-        m_calendar->setLocale(locale());
-        m_calendar->setFirstDayOfWeek(locale().firstDayOfWeek());
-        m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-        m_popup->layout()->addWidget(m_calendar);
+        auto* popup = new CalendarPopup(this, [this] {
+            const QRect arrow = comboRect(QStyle::SC_ComboBoxArrow);
+            return QRect(mapToGlobal(arrow.topLeft()), arrow.size());
+        });
+        m_popup = popup;
+        m_calendar = popup->calendar;
+        m_calendar->setDateRange(minimumDate(), maximumDate());
         connect(m_calendar, &QCalendarWidget::clicked, this, &DatePicker::chooseFromCalendar);
         connect(m_calendar, &QCalendarWidget::activated, this, &DatePicker::chooseFromCalendar);
     }
-    m_calendar->setDateRange(minimumDate(), maximumDate());
-    m_calendar->setSelectedDate(date());
+    m_calendar->setSelectedDate(m_date);
     m_popup->adjustSize();
     // Below the picker, or above it where the screen ends; never off the screen.
     const QScreen* screen = this->screen();
@@ -149,183 +339,8 @@ void DatePicker::openCalendar()
 
 void DatePicker::chooseFromCalendar(QDate date)
 {
-    setDate(date);
     m_popup->close();
-}
-
-void DatePicker::stepSection(bool forward)
-{
-    const int target = std::clamp(currentSectionIndex() + (forward ? 1 : -1), 0, sectionCount() - 1);
-    setCurrentSectionIndex(target);
-    setSelectedSection(sectionAt(target));
-}
-
-void DatePicker::beginEntry()
-{
-    m_entry = Entry{};
-    m_entry.active = true;
-    m_entry.section = currentSectionIndex();
-    m_entry.held = date();
-}
-
-bool DatePicker::recordKey(const QKeyEvent* event)
-{
-    Entry& entry = m_entry;
-    if (isSeparator(event)) {
-        if (!entry.advancedByDigit && entry.section < 2)
-            ++entry.section;
-        entry.advancedByDigit = false;
-        return false;
-    }
-    QString& digits = entry.digits[entry.section];
-    digits += event->text();
-    // A section is full at its width, or as soon as no further digit could make a day or month of it.
-    const int first = digits.front().digitValue();
-    const bool full =
-        entry.section == 2 ? digits.size() == 4 : digits.size() == 2 || first > (entry.section == 0 ? 3 : 1);
-    entry.advancedByDigit = false;
-    if (!full)
-        return false;
-    if (entry.section == 2)
-        return true;
-    ++entry.section;
-    entry.advancedByDigit = true;
-    return false;
-}
-
-void DatePicker::judgeEntry()
-{
-    const Entry entry = m_entry;
-    m_entry.active = false;
-    const auto value = [&entry](int section, int held) {
-        return entry.digits[section].isEmpty() ? held : entry.digits[section].toInt();
-    };
-    const QDate typed(value(2, entry.held.year()), value(1, entry.held.month()), value(0, entry.held.day()));
-    if (typed.isValid() && typed >= minimumDate() && typed <= maximumDate()) {
-        setDate(typed);
-        return;
-    }
-    setDate(entry.held);
-    flash();
-    emit entryRefused();
-}
-
-void DatePicker::flash()
-{
-    if (m_flashing)
-        return;
-    m_flashing = true;
-    const QPalette steady = palette();
-    QPalette alarm = steady;
-    alarm.setColor(QPalette::Base, steady.color(QPalette::Highlight));
-    alarm.setColor(QPalette::Text, steady.color(QPalette::HighlightedText));
-    setPalette(alarm);
-    QTimer::singleShot(flashMilliseconds, this, [this, steady] {
-        setPalette(steady);
-        m_flashing = false;
-    });
-}
-
-void DatePicker::keyPressEvent(QKeyEvent* event)
-{
-    const bool altDown = event->key() == Qt::Key_Down && event->modifiers() == Qt::AltModifier;
-    if (event->key() == Qt::Key_F4 || altDown) {
-        openCalendar();
-        event->accept();
-        return;
-    }
-    const bool ctrlArrow =
-        (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && event->modifiers() == Qt::ControlModifier;
-    if (isSeparator(event) || ctrlArrow) {
-        // Both move between the sections and never out of the picker.
-        const bool swallow = !ctrlArrow && m_movedByDigit;
-        m_movedByDigit = false;
-        if (m_entry.active && !ctrlArrow)
-            recordKey(event);
-        else
-            m_entry.active = false;
-        if (!swallow)
-            stepSection(ctrlArrow ? event->key() == Qt::Key_Right : true);
-        event->accept();
-        return;
-    }
-    if (isDigit(event)) {
-        QLineEdit* edit = lineEdit();
-        // At the start of the picker or of a section, a digit starts the section afresh instead of pushing the
-        // digits already there along, which the edit would refuse; and it starts a whole typed date.
-        if (!edit->hasSelectedText() &&
-            (edit->cursorPosition() == 0 || !text().at(edit->cursorPosition() - 1).isDigit()))
-            setSelectedSection(currentSection());
-        if (!m_entry.active && edit->hasSelectedText()) {
-            beginEntry();
-            // The edit checks a day against the month it holds: a 30th or 31st, or a 29 February, typed over a
-            // shorter month would be cut before the month is typed. A month and year that allow any day take
-            // their place until the user types their own.
-            const QDate held = m_entry.held;
-            const QChar first = event->text().front();
-            const bool shortMonth = first == QLatin1Char('3') && held.daysInMonth() < 31;
-            const bool leapDay = first == QLatin1Char('2') && held.month() == 2 && !QDate::isLeapYear(held.year());
-            if (m_entry.section == 0 && (shortMonth || leapDay)) {
-                setDate(QDate(2000, 1, held.day()));
-                setSelectedSection(sectionAt(0));
-            }
-        }
-        const bool complete = m_entry.active && recordKey(event);
-        const int sectionBefore = currentSectionIndex();
-        QDateEdit::keyPressEvent(event);
-        m_movedByDigit = currentSectionIndex() != sectionBefore;
-        if (complete)
-            judgeEntry();
-        return;
-    }
-    m_movedByDigit = false;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (m_entry.active)
-            judgeEntry();
-    } else if (!isModifierKey(event)) {
-        // Any other editing or moving key hands the text back to the edit's own section-by-section editing.
-        m_entry.active = false;
-    }
-    QDateEdit::keyPressEvent(event);
-}
-
-void DatePicker::mousePressEvent(QMouseEvent* event)
-{
-    m_movedByDigit = false;
-    m_entry.active = false;
-    if (event->button() == Qt::LeftButton && arrowRect(this).contains(event->position().toPoint())) {
-        event->accept();
-        if (!isReadOnly())
-            openCalendar();
-        return;
-    }
-    QDateEdit::mousePressEvent(event);
-}
-
-void DatePicker::focusInEvent(QFocusEvent* event)
-{
-    QDateEdit::focusInEvent(event);
-    m_movedByDigit = false;
-    m_entry.active = false;
-    // Whichever way the keyboard comes in, a date typed next starts with the day: the edit itself starts a Shift+Tab
-    // at the year and a return to the window at the section last used. A click puts the cursor where it was made.
-    if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason)
-        setSelectedSection(sectionAt(0));
-}
-
-void DatePicker::focusOutEvent(QFocusEvent* event)
-{
-    if (m_entry.active)
-        judgeEntry();
-    QDateEdit::focusOutEvent(event);
-}
-
-bool DatePicker::focusNextPrevChild(bool next)
-{
-    // Only Tab and Shift+Tab come here (separators and Ctrl+arrows move between sections in keyPressEvent). They leave
-    // the picker from any section, as the edit itself does from its last or first.
-    setCurrentSectionIndex(next ? sectionCount() - 1 : 0);
-    return QDateEdit::focusNextPrevChild(next);
+    setDate(date);
 }
 
 } // namespace kalendix

@@ -1,77 +1,75 @@
 #pragma once
 
+#include "core/typed_date.h"
+
+#include <QAbstractSpinBox>
 #include <QDate>
-#include <QDateEdit>
+#include <QStyle>
 
 class QCalendarWidget;
+class QStyleOptionComboBox;
 
 namespace kalendix {
 
-// A date edit with a drop-down calendar that answers with the program's date values.
-//
-// A date typed as a whole (15.03.1990, 5.3.1990, 15031990, with any of the separators people type) is judged as a
-// whole once it is complete or the user leaves the picker: the edit on its own checks each day against the month it
-// holds before the new month is typed, and quietly turns 29.02.2000 into 28.02.2000. A date that cannot be is not
-// taken: the picker shows the date it held again and flashes.
-class DatePicker final : public QDateEdit
+// A date field with a drop-down calendar. It holds one date, changed only by a date the user completes: an entry
+// typed or pasted and then taken (Enter, "Start>>", leaving the field), a step (Up/Down, PageUp/PageDown, the wheel)
+// or a day chosen in the calendar. While the user types, the field shows what was typed; an entry that is no date
+// stays in the field, marked, with the reason in its tooltip, and the date held does not change.
+class DatePicker final : public QAbstractSpinBox
 {
     Q_OBJECT
 
 public:
     explicit DatePicker(QWidget* parent = nullptr);
 
+    QDate date() const { return m_date; }
+    // Holds and shows a date in the range; anything else is ignored.
+    void setDate(QDate date);
     double dateValue() const;
 
-    // Settles an entry the way leaving the picker does: a whole typed date is judged, and text the picker cannot
-    // take goes back to the date held.
-    void settle();
+    static QDate minimumDate();
+    static QDate maximumDate();
+
+    // Takes the entry in the field, if there is one: a date becomes the date held, and anything else stays marked.
+    // Returns whether the field shows the date held.
+    bool settle();
 
     // Drops the calendar down, as a press on the arrow, F4 or Alt+Down does.
     void openCalendar();
 
-    // The drop-down calendar; its window is the popup.
+    // The drop-down calendar, once it has been opened; its window is the popup.
     QCalendarWidget* dropDown() const { return m_calendar; }
 
-    static constexpr int flashMilliseconds = 400;
+    void stepBy(int steps) override;
 
 signals:
-    // A typed date that does not exist or lies outside the picker's range was refused.
+    // An entry that is no date was refused; the field keeps it, marked.
     void entryRefused();
 
 protected:
+    StepEnabled stepEnabled() const override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
-    // What a whole date typed from the keyboard holds so far: the digits typed for each section, in the order day,
-    // month, year of the shown format.
-    struct Entry
-    {
-        bool active = false;
-        int section = 0;
-        bool advancedByDigit = false;
-        QString digits[3];
-        QDate held;
-    };
-
-    void stepSection(bool forward);
-    void beginEntry();
-    // Takes one key of an entry; returns whether the key completed the date.
-    bool recordKey(const QKeyEvent* event);
-    void judgeEntry();
-    void flash();
+    QStyleOptionComboBox comboOption() const;
+    QRect comboRect(QStyle::SubControl part) const;
+    QString heldText() const;
+    DatePart partUnderCursor() const;
+    void markRefusal(EntryVerdict verdict);
+    void clearMark();
     void chooseFromCalendar(QDate date);
 
-    Entry m_entry;
-    // A digit that filled its section has already moved on to the next; a separator typed right after it is the one
-    // the user meant for that move, not a second one.
-    bool m_movedByDigit = false;
+    QDate m_date;
+    // Where the user was in the field when the entry in it began: a lone number typed replaces that part.
+    DatePart m_entryPart = DatePart::Day;
     QWidget* m_popup = nullptr;
     QCalendarWidget* m_calendar = nullptr;
-    bool m_flashing = false;
 };
 
 } // namespace kalendix

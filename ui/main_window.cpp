@@ -237,9 +237,9 @@ void Form1::placeOnScreen()
 void Form1::startRun()
 {
     guarded([this] {
-        // An entry the picker cannot take goes back to the date it holds first, so that the figures count from the
-        // date on show.
-        DT->settle();
+        // The figures count from the date on show: an entry in the picker that is no date starts nothing.
+        if (!DT->settle())
+            return;
         ProgressBar1->setProgress(0.0f);
         ProgressBar1->setVisible(true);
         if (!Timer1->isActive())

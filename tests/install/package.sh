@@ -58,7 +58,7 @@ check "nothing outside usr/bin and usr/share" test -z "$unexpected"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-paratype hicolor-icon-theme; do
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-paratype hicolor-icon-theme qt6-translations-l10n; do
     check "depends on $package" grep -qxF "$package" <<<"$(tr ',' '\n' <<<"$depends" | sed 's/ *(.*//; s/^ *//')"
 done
 check "recommends qt6-wayland" grep -qw qt6-wayland <<<"$(dpkg-deb -f "$deb" Recommends)"

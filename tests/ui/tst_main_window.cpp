@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTest>
@@ -54,11 +55,10 @@ private slots:
     void altOpensMenus();
     void separatorIsNotAChoice();
     void overflowIconsAreTheStyles();
-    void typedDates_data();
-    void typedDates();
-    void typedEntryThePickerCannotTakeIsSettledByEnter();
-    void calendarEscapeRestores_data();
-    void calendarEscapeRestores();
+    void pickerEntries_data();
+    void pickerEntries();
+    void calendarKeys_data();
+    void calendarKeys();
     void focusIsVisible_data();
     void focusIsVisible();
     void staysOnScreen();
@@ -457,21 +457,6 @@ void TestMainWindow::separatorIsNotAChoice()
     fileMenu->close();
 }
 
-namespace {
-
-// How the keyboard comes into the picker before the date is typed.
-enum class WayIn {
-    Start,         // the focus it has when the window opens
-    Home,          // Home first
-    ShiftTab,      // Tab on to the next control and Shift+Tab back
-    Click,         // a click on the window elsewhere first, then one at the field's left edge
-    WindowReturns, // another window takes the focus and gives it back
-};
-
-} // namespace
-
-Q_DECLARE_METATYPE(WayIn)
-
 // The program's style hands out the menu bar's overflow icons before loading them; once drawn they must be the
 // platform style's own, not blank.
 void TestMainWindow::overflowIconsAreTheStyles()
@@ -489,141 +474,176 @@ void TestMainWindow::overflowIconsAreTheStyles()
     }
 }
 
-void TestMainWindow::typedDates_data()
+namespace {
+
+// Where the user is in the picker when an entry begins.
+enum class WayIn {
+    Start,    // the focus it has when the window opens
+    ClickDay, // a click on each part of the date shown, and past its end
+    ClickMonth,
+    ClickYear,
+    ClickEnd,
+    ShiftTab,      // Tab on to the next control and Shift+Tab back
+    AfterRun,      // Enter, and the run it starts
+    AfterRefusal,  // an entry that is no date, refused
+    AfterCalendar, // the calendar opened and closed with Escape
+};
+
+// A point in a line edit at which a click puts the cursor at a given position of its text.
+QPoint pointAt(QLineEdit* field, int position)
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<WayIn>("wayIn");
-    QTest::addColumn<QDate>("held");
-    QTest::addColumn<QDate>("expected");
-
-    const QDate start(2001, 1, 1);
-    const QDate ides(1990, 3, 15);
-    for (const char* separator : {".", "/", "-", ",", " "}) {
-        const QString sep = QString::fromLatin1(separator);
-        const QString typed = QStringLiteral("15") + sep + QStringLiteral("03") + sep + QStringLiteral("1990");
-        QTest::addRow("15%s03%s1990 over the day", separator, separator) << typed << WayIn::Start << start << ides;
-        QTest::addRow("15%s03%s1990 from Home", separator, separator) << typed << WayIn::Home << start << ides;
-    }
-    QTest::newRow("5.3.1990 over the day") << QStringLiteral("5.3.1990") << WayIn::Start << start << QDate(1990, 3, 5);
-    QTest::newRow("5.3.1990 from Home") << QStringLiteral("5.3.1990") << WayIn::Home << start << QDate(1990, 3, 5);
-    QTest::newRow("1.10.1990 over the day")
-        << QStringLiteral("1.10.1990") << WayIn::Start << start << QDate(1990, 10, 1);
-    QTest::newRow("15031990 over the day") << QStringLiteral("15031990") << WayIn::Start << start << ides;
-    QTest::newRow("15031990 from Home") << QStringLiteral("15031990") << WayIn::Home << start << ides;
-    QTest::newRow("15.03.1990 after Shift+Tab") << QStringLiteral("15.03.1990") << WayIn::ShiftTab << start << ides;
-    QTest::newRow("5.3.1990 after Shift+Tab")
-        << QStringLiteral("5.3.1990") << WayIn::ShiftTab << start << QDate(1990, 3, 5);
-    QTest::newRow("15031990 after Shift+Tab") << QStringLiteral("15031990") << WayIn::ShiftTab << start << ides;
-    QTest::newRow("15.03.1990 after a click") << QStringLiteral("15.03.1990") << WayIn::Click << start << ides;
-    QTest::newRow("15.03.1990 after the window returns")
-        << QStringLiteral("15.03.1990") << WayIn::WindowReturns << start << ides;
-
-    // A day the held month lacks: the date is judged as a whole.
-    QTest::newRow("29.02.2000 over January 2001")
-        << QStringLiteral("29.02.2000") << WayIn::Start << start << QDate(2000, 2, 29);
-    QTest::newRow("31.03.2001 over 28.02.2001")
-        << QStringLiteral("31.03.2001") << WayIn::Home << QDate(2001, 2, 28) << QDate(2001, 3, 31);
-    QTest::newRow("31.05.2001 over 15.04.2001")
-        << QStringLiteral("31.05.2001") << WayIn::Start << QDate(2001, 4, 15) << QDate(2001, 5, 31);
-    // Dates that cannot be: the held date stays (expected: an invalid date marks a refusal).
-    QTest::newRow("31.04.2001 refused") << QStringLiteral("31.04.2001") << WayIn::Start << start << QDate();
-    QTest::newRow("29.02.2001 refused") << QStringLiteral("29.02.2001") << WayIn::ShiftTab << start << QDate();
-    QTest::newRow("01.01.1500 refused") << QStringLiteral("01.01.1500") << WayIn::Start << ides << QDate();
+    for (int x = 0; x < field->width(); ++x)
+        if (field->cursorPositionAt(QPoint(x, field->height() / 2)) == position)
+            return {x, field->height() / 2};
+    return {field->width() - 2, field->height() / 2};
 }
 
-void TestMainWindow::typedDates()
+} // namespace
+
+Q_DECLARE_METATYPE(WayIn)
+
+void TestMainWindow::pickerEntries_data()
 {
-    QFETCH(QString, typed);
+    QTest::addColumn<WayIn>("wayIn");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<int>("finish");
+    QTest::addColumn<QDate>("expected"); // invalid: refused, and no run starts
+
+    const QDate ides(1990, 3, 15);
+    const int enter = Qt::Key_Return;
+    for (const auto& [name, wayIn] : {std::pair{"the start", WayIn::Start},
+                                      {"a click on the day", WayIn::ClickDay},
+                                      {"a click on the month", WayIn::ClickMonth},
+                                      {"a click on the year", WayIn::ClickYear},
+                                      {"a click past the end", WayIn::ClickEnd},
+                                      {"Shift+Tab", WayIn::ShiftTab},
+                                      {"a run", WayIn::AfterRun},
+                                      {"a refusal", WayIn::AfterRefusal},
+                                      {"the calendar", WayIn::AfterCalendar}})
+        QTest::addRow("15.03.1990 after %s", name) << wayIn << QStringLiteral("15.03.1990") << false << enter << ides;
+    // The picker holds 31.01.2001; a lone number replaces the part where typing began.
+    QTest::newRow("3 on the month") << WayIn::ClickMonth << QStringLiteral("3") << false << enter << QDate(2001, 3, 31);
+    QTest::newRow("4 on the month") << WayIn::ClickMonth << QStringLiteral("4") << false << enter << QDate();
+    QTest::newRow("1990 on the year") << WayIn::ClickYear << QStringLiteral("1990") << false << enter
+                                      << QDate(1990, 1, 31);
+    QTest::newRow("pasted 15/03/1990") << WayIn::Start << QStringLiteral("15/03/1990") << true << enter << ides;
+    QTest::newRow("pasted 31.04.2001") << WayIn::Start << QStringLiteral("31.04.2001") << true << enter << QDate();
+    QTest::newRow("typed 31.04.2001") << WayIn::ClickYear << QStringLiteral("31.04.2001") << false << enter << QDate();
+    QTest::newRow("typed 31.12.1600") << WayIn::Start << QStringLiteral("31.12.1600") << false << enter << QDate();
+    QTest::newRow("cleared") << WayIn::ClickEnd << QStringLiteral("\b\b\b\b\b\b\b\b\b\b") << false << enter << QDate();
+    QTest::newRow("Escape gives the date back")
+        << WayIn::ClickDay << QStringLiteral("3") << false << int(Qt::Key_Escape) << QDate(2001, 1, 31);
+    // Steps keep the day within a shorter month, and never leave the range.
+    QTest::newRow("Up on the month") << WayIn::ClickMonth << QString() << false << int(Qt::Key_Up)
+                                     << QDate(2001, 2, 28);
+    QTest::newRow("PageDown on the day") << WayIn::ClickDay << QString() << false << int(Qt::Key_PageDown)
+                                         << QDate(2001, 1, 21);
+    QTest::newRow("Up on the year") << WayIn::ClickYear << QString() << false << int(Qt::Key_Up) << QDate(2002, 1, 31);
+    QTest::newRow("typed, then Up on the year")
+        << WayIn::ClickYear << QStringLiteral("29.02.2000") << false << int(Qt::Key_Up) << QDate(2001, 2, 28);
+    QTest::newRow("PageDown past the earliest year")
+        << WayIn::ClickYear << QStringLiteral("05.01.1605") << false << int(Qt::Key_PageDown) << QDate(1601, 1, 1);
+}
+
+void TestMainWindow::pickerEntries()
+{
     QFETCH(WayIn, wayIn);
-    QFETCH(QDate, held);
+    QFETCH(QString, typed);
+    QFETCH(bool, pasted);
+    QFETCH(int, finish);
     QFETCH(QDate, expected);
 
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     auto* picker = child<DatePicker>(m_window.get(), "DT");
+    auto* field = picker->findChild<QLineEdit*>();
+    const QDate held(2001, 1, 31);
     picker->setDate(held);
-    QVERIFY(picker->hasFocus());
-    QSignalSpy refused(picker, &DatePicker::entryRefused);
+    const auto key = [](int key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    };
+    const int clickAt[] = {1, 4, 8, 10};
     switch (wayIn) {
     case WayIn::Start:
         break;
-    case WayIn::Home:
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+    case WayIn::ClickDay:
+    case WayIn::ClickMonth:
+    case WayIn::ClickYear:
+    case WayIn::ClickEnd:
+        QTest::mouseClick(field, Qt::LeftButton, {}, pointAt(field, clickAt[int(wayIn) - int(WayIn::ClickDay)]));
         break;
     case WayIn::ShiftTab:
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        key(Qt::Key_Tab);
+        key(Qt::Key_Backtab);
         break;
-    case WayIn::Click: {
-        QTest::mouseClick(child<QLineEdit>(m_window.get(), "T5"), Qt::LeftButton);
-        auto* field = picker->findChild<QLineEdit*>();
-        QVERIFY(field);
-        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(1, field->height() / 2));
+    case WayIn::AfterRun:
+        key(Qt::Key_Return);
+        tick(10);
+        QCOMPARE(child<QLineEdit>(m_window.get(), "T1")->text(), QStringLiteral("795"));
+        break;
+    case WayIn::AfterRefusal:
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1.5.3.1990"));
+        key(Qt::Key_Return);
+        QVERIFY(!picker->toolTip().isEmpty());
+        break;
+    case WayIn::AfterCalendar:
+        key(Qt::Key_F4);
+        QTRY_VERIFY(picker->dropDown() && picker->dropDown()->isVisible());
+        key(Qt::Key_Escape);
+        QTRY_VERIFY(!picker->dropDown()->isVisible());
         break;
     }
-    case WayIn::WindowReturns: {
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        other.close();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        break;
+    for (QLineEdit* box : m_window->findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^T\\d$"))))
+        box->clear();
+    QVERIFY(picker->hasFocus());
+    if (pasted) {
+        QApplication::clipboard()->setText(typed);
+        key(Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QTest::keyClicks(QApplication::focusWidget(), typed);
     }
+    // While typing, the field shows what was typed, and nothing else.
+    if (!typed.isEmpty() && !typed.startsWith(QLatin1Char('\b')))
+        QCOMPARE(picker->text(), typed);
+    QCOMPARE(picker->date(), held);
+    key(finish);
+    m_window->startRun();
+    const bool running = child<QTimer>(m_window.get(), "Timer1")->isActive();
+    if (running)
+        tick(10);
+    const QString days = child<QLineEdit>(m_window.get(), "T1")->text();
+    if (expected.isValid()) {
+        QCOMPARE(picker->date(), expected);
+        QCOMPARE(picker->text(), expected.toString(QStringLiteral("dd.MM.yyyy")));
+        QVERIFY(picker->toolTip().isEmpty());
+        QCOMPARE(days, QString::number(expected.daysTo(QDate(2003, 4, 6))));
+    } else {
+        // Refused: the held date stays, the entry stays to be mended, with the reason, and nothing is counted.
+        QCOMPARE(picker->date(), held);
+        QVERIFY(picker->text() != held.toString(QStringLiteral("dd.MM.yyyy")));
+        QVERIFY(!picker->toolTip().isEmpty());
+        QVERIFY(!running);
+        QCOMPARE(days, QString());
     }
-    QVERIFY(picker->hasFocus());
-    QTest::keyClicks(QApplication::focusWidget(), typed);
-    // Leaving the picker settles whatever the keys left unfinished.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(picker->date(), expected.isValid() ? expected : held);
-    QCOMPARE(picker->text(), picker->date().toString(QStringLiteral("dd.MM.yyyy")));
-    QCOMPARE(refused.count(), expected.isValid() ? 0 : 1);
-    QCOMPARE(boxTexts(), QStringList(7, QString()));
-
-    // Ctrl+arrows move between the sections and never out of the picker; Tab does leave it.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QVERIFY(picker->hasFocus());
-    for (int i = 0; i < 4; ++i)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::ControlModifier);
-    QVERIFY(picker->hasFocus());
-    for (int i = 0; i < 4; ++i)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left, Qt::ControlModifier);
-    QVERIFY(picker->hasFocus());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(m_window.get(), "T1"));
-    QCOMPARE(picker->date(), expected.isValid() ? expected : held);
 }
 
-void TestMainWindow::typedEntryThePickerCannotTakeIsSettledByEnter()
-{
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    auto* picker = child<DatePicker>(m_window.get(), "DT");
-    // The year 1600 lies before the earliest date the picker accepts.
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("31121600"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    tick(10);
-    const QDate shown = QDate::fromString(picker->text(), QStringLiteral("dd.MM.yyyy"));
-    QVERIFY2(shown.isValid(), qPrintable(picker->text()));
-    QCOMPARE(shown, picker->date());
-    QCOMPARE(
-        child<QLineEdit>(m_window.get(), "T1")->text(),
-        QString::fromStdString(daysFigure(dateValue(2003, 4, 6), dateValue(shown.year(), shown.month(), shown.day()))));
-}
-
-void TestMainWindow::calendarEscapeRestores_data()
+void TestMainWindow::calendarKeys_data()
 {
     QTest::addColumn<int>("closingKey");
+    QTest::addColumn<int>("modifiers");
     QTest::addColumn<QDate>("expected");
-    // From 1 January 2001: Down is a week on, PageDown a month on.
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << QDate(2001, 1, 1);
-    QTest::newRow("Enter") << int(Qt::Key_Return) << QDate(2001, 2, 8);
+    // From 1 January 2001: Down is a week on, PageDown a month on; only Enter takes the day.
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << QDate(2001, 1, 1);
+    QTest::newRow("F4") << int(Qt::Key_F4) << int(Qt::NoModifier) << QDate(2001, 1, 1);
+    QTest::newRow("Alt+Up") << int(Qt::Key_Up) << int(Qt::AltModifier) << QDate(2001, 1, 1);
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << QDate(2001, 2, 8);
 }
 
-void TestMainWindow::calendarEscapeRestores()
+void TestMainWindow::calendarKeys()
 {
     QFETCH(int, closingKey);
+    QFETCH(int, modifiers);
     QFETCH(QDate, expected);
 
     m_window->show();
@@ -636,7 +656,7 @@ void TestMainWindow::calendarEscapeRestores()
     QTRY_VERIFY(QApplication::focusWidget() && popup->isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
-    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(closingKey));
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(closingKey), Qt::KeyboardModifiers(modifiers));
     QTRY_VERIFY(!popup->isVisible());
     QCOMPARE(picker->date(), expected);
 }
