@@ -110,8 +110,6 @@ std::string_view trimmedSpaces(std::string_view text)
 TypedDate readTypedDate(std::string_view text, DatePart begun, CalendarDate held)
 {
     text = trimmedSpaces(text);
-    if (text.empty())
-        return {EntryVerdict::Empty, {}};
     const auto parts = splitParts(text);
     if (!parts)
         return {};

@@ -18,8 +18,7 @@ enum class DatePart { Day, Month, Year };
 // What an entry turned out to be: a date, or why it is none.
 enum class EntryVerdict {
     Date,
-    Empty,      // nothing but spaces
-    NotADate,   // not written as a date: a letter, two separators in a row, a fourth part, a three-digit year
+    NotADate,   // not written as a date: nothing, a letter, two separators in a row, a fourth part, a 3-digit year
     NoSuchDay,  // its month and year have no such day, or there is no such month
     OutOfRange, // a real day outside the dates the program counts from
 };

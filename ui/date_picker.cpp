@@ -18,7 +18,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <functional>
 
 namespace kalendix {
 
@@ -26,15 +25,39 @@ namespace {
 
 const QString shownFormat = QStringLiteral("dd.MM.yyyy");
 
+QString refusalReason(EntryVerdict verdict)
+{
+    if (verdict == EntryVerdict::NoSuchDay)
+        return QStringLiteral("Такой даты нет");
+    if (verdict == EntryVerdict::OutOfRange)
+        return QStringLiteral("Дата вне диапазона 01.01.1601-31.12.9999");
+    return QStringLiteral("Наберите день, месяц и год, например 15.03.1990");
+}
+
+QDate toQDate(const CalendarDate& date)
+{
+    return {date.year, date.month, date.day};
+}
+
+bool beginsEntry(const QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste))
+        return true;
+    const QString text = event->text();
+    return !text.isEmpty() && text.front().isPrint() &&
+           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
+} // namespace
+
 // The drop-down, a popup window around the calendar: nothing reaches the date until a day is taken with a click or
 // Enter, and Escape, F4, Alt+Up or a click elsewhere leaves the date as it was.
-class CalendarPopup final : public QWidget
+class DatePicker::CalendarPopup final : public QWidget
 {
 public:
-    CalendarPopup(QWidget* picker, std::function<QRect()> arrow)
+    explicit CalendarPopup(QWidget* picker)
         : QWidget(picker, Qt::Popup)
         , calendar(new QCalendarWidget(this))
-        , m_arrow(std::move(arrow))
     {
         setAttribute(Qt::WA_WindowPropagation);
         auto* layout = new QVBoxLayout(this);
@@ -57,6 +80,8 @@ public:
     }
 
     QCalendarWidget* const calendar;
+    // Where the picker's arrow is on the screen while the popup is open.
+    QRect arrow;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -69,46 +94,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override
     {
         // A press on the picker's arrow closes the popup; passed on to the picker, it would open it again at once.
-        if (m_arrow().contains(event->globalPosition().toPoint()))
+        if (arrow.contains(event->globalPosition().toPoint()))
             setAttribute(Qt::WA_NoMouseReplay);
         QWidget::mousePressEvent(event);
     }
-
-private:
-    std::function<QRect()> m_arrow;
 };
-
-QString refusalReason(EntryVerdict verdict)
-{
-    switch (verdict) {
-    case EntryVerdict::Empty:
-        return QStringLiteral("Введите дату: день, месяц и год, например 15.03.1990");
-    case EntryVerdict::NoSuchDay:
-        return QStringLiteral("Такой даты нет");
-    case EntryVerdict::OutOfRange:
-        return QStringLiteral("Дата вне диапазона 01.01.1601-31.12.9999");
-    case EntryVerdict::NotADate:
-    case EntryVerdict::Date:
-        break;
-    }
-    return QStringLiteral("Это не дата: наберите день, месяц и год, например 15.03.1990");
-}
-
-QDate toQDate(const CalendarDate& date)
-{
-    return {date.year, date.month, date.day};
-}
-
-bool beginsEntry(const QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Paste))
-        return true;
-    const QString text = event->text();
-    return !text.isEmpty() && text.front().isPrint() &&
-           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-}
-
-} // namespace
 
 DatePicker::DatePicker(QWidget* parent)
     : QAbstractSpinBox(parent)
@@ -118,19 +108,9 @@ DatePicker::DatePicker(QWidget* parent)
     setButtonSymbols(QAbstractSpinBox::NoButtons);
 }
 
-QDate DatePicker::minimumDate()
-{
-    return toQDate(earliestTypedDate);
-}
-
-QDate DatePicker::maximumDate()
-{
-    return toQDate(latestTypedDate);
-}
-
 void DatePicker::setDate(QDate date)
 {
-    if (!date.isValid() || date < minimumDate() || date > maximumDate())
+    if (!date.isValid() || date < toQDate(earliestTypedDate) || date > toQDate(latestTypedDate))
         return;
     m_date = date;
     clearMark();
@@ -184,7 +164,6 @@ void DatePicker::markRefusal(EntryVerdict verdict)
     lineEdit()->deselect();
     if (hasFocus())
         QToolTip::showText(mapToGlobal(QPoint(0, height())), reason, this);
-    emit entryRefused();
 }
 
 void DatePicker::clearMark()
@@ -204,7 +183,7 @@ void DatePicker::stepBy(int steps)
     QDate next = part == DatePart::Day     ? m_date.addDays(steps)
                  : part == DatePart::Month ? m_date.addMonths(steps)
                                            : m_date.addYears(steps);
-    setDate(std::clamp(next, minimumDate(), maximumDate()));
+    setDate(std::clamp(next, toQDate(earliestTypedDate), toQDate(latestTypedDate)));
     // The part stepped stays chosen, for the next step or a number typed over it.
     constexpr int starts[] = {0, 3, 6};
     constexpr int lengths[] = {2, 2, 4};
@@ -314,16 +293,14 @@ void DatePicker::openCalendar()
 {
     settle();
     if (!m_popup) {
-        auto* popup = new CalendarPopup(this, [this] {
-            const QRect arrow = comboRect(QStyle::SC_ComboBoxArrow);
-            return QRect(mapToGlobal(arrow.topLeft()), arrow.size());
-        });
-        m_popup = popup;
-        m_calendar = popup->calendar;
-        m_calendar->setDateRange(minimumDate(), maximumDate());
+        m_popup = new CalendarPopup(this);
+        m_calendar = m_popup->calendar;
+        m_calendar->setDateRange(toQDate(earliestTypedDate), toQDate(latestTypedDate));
         connect(m_calendar, &QCalendarWidget::clicked, this, &DatePicker::chooseFromCalendar);
         connect(m_calendar, &QCalendarWidget::activated, this, &DatePicker::chooseFromCalendar);
     }
+    const QRect arrow = comboRect(QStyle::SC_ComboBoxArrow);
+    m_popup->arrow = QRect(mapToGlobal(arrow.topLeft()), arrow.size());
     m_calendar->setSelectedDate(m_date);
     m_popup->adjustSize();
     // Below the picker, or above it where the screen ends; never off the screen.

@@ -27,9 +27,6 @@ public:
     void setDate(QDate date);
     double dateValue() const;
 
-    static QDate minimumDate();
-    static QDate maximumDate();
-
     // Takes the entry in the field, if there is one: a date becomes the date held, and anything else stays marked.
     // Returns whether the field shows the date held.
     bool settle();
@@ -42,10 +39,6 @@ public:
 
     void stepBy(int steps) override;
 
-signals:
-    // An entry that is no date was refused; the field keeps it, marked.
-    void entryRefused();
-
 protected:
     StepEnabled stepEnabled() const override;
     void paintEvent(QPaintEvent* event) override;
@@ -57,6 +50,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    class CalendarPopup;
+
     QStyleOptionComboBox comboOption() const;
     QRect comboRect(QStyle::SubControl part) const;
     QString heldText() const;
@@ -68,7 +63,7 @@ private:
     QDate m_date;
     // Where the user was in the field when the entry in it began: a lone number typed replaces that part.
     DatePart m_entryPart = DatePart::Day;
-    QWidget* m_popup = nullptr;
+    CalendarPopup* m_popup = nullptr;
     QCalendarWidget* m_calendar = nullptr;
 };
 

@@ -58,8 +58,8 @@ TEST(TypedDate, ReadsEveryWayADateIsWritten)
         {"150", Day, NotADate, {}},
         {"1503", Month, NotADate, {}},
         {"15\t03\t1990", Day, NotADate, {}},
-        {"", Day, Empty, {}},
-        {"   ", Year, Empty, {}},
+        {"", Day, NotADate, {}},
+        {"   ", Year, NotADate, {}},
         // Days the month lacks are refused, never cut to the month's end or carried into the next.
         {"31.04.2001", Day, NoSuchDay, {}},
         {"29.02.2001", Day, NoSuchDay, {}},
