@@ -40,21 +40,22 @@ InstalledFace& installedDialogFace()
 
 // A face that lacks Cyrillic would leave Qt to draw the Russian letters of one caption in another face. One look at
 // the font list, rather than a query per face: fontconfig's alias rules make each query cost more than the list.
-void chooseFace(InstalledFace& face, const QStringList& cyrillicFamilies, const QStringList& candidates)
+bool chooseFace(InstalledFace& face, const QStringList& cyrillicFamilies, const QStringList& candidates)
 {
     const auto covers = [&cyrillicFamilies](const QString& family) {
         return cyrillicFamilies.contains(family, Qt::CaseInsensitive);
     };
     if (covers(face.family)) {
         face.coversCyrillic = true;
-        return;
+        return true;
     }
     for (const QString& candidate : candidates) {
         if (covers(candidate)) {
             face = {candidate, true};
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 // The windows' captions are Russian, digits and ASCII signs, all of which a face that covers Cyrillic holds. Asking
@@ -164,14 +165,17 @@ QFont dialogFont()
     return font;
 }
 
-void chooseInstalledFaces()
+bool chooseInstalledFaces()
 {
     // PT Sans was drawn for the languages of Russia and has all four styles. The dialog face was a compact bitmap
     // face; PT Sans Narrow keeps its one-line captions on one line, where wider faces wrap them into the next control.
     const QStringList cyrillicFamilies = QFontDatabase::families(QFontDatabase::Cyrillic);
-    chooseFace(installedCaptionFace(), cyrillicFamilies, {QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
-    chooseFace(installedDialogFace(), cyrillicFamilies,
-               {QStringLiteral("PT Sans Narrow"), QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
+    const bool caption = chooseFace(installedCaptionFace(), cyrillicFamilies,
+                                    {QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
+    const bool dialog =
+        chooseFace(installedDialogFace(), cyrillicFamilies,
+                   {QStringLiteral("PT Sans Narrow"), QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
+    return caption && dialog;
 }
 
 QIcon programIcon()

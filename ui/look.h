@@ -66,7 +66,8 @@ inline QString dialogFace()
 QFont captionFont(double pointSize, bool bold, bool italic = false);
 QFont dialogFont();
 
-void chooseInstalledFaces();
+// Returns whether a face that covers Cyrillic stands for both.
+bool chooseInstalledFaces();
 
 // The yellow dotted page with three ruled lines.
 QIcon programIcon();

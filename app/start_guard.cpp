@@ -1,0 +1,109 @@
+#include "start_guard.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace kalendix {
+
+namespace {
+
+// Below the first, the captions are too small to read; past the second, the main window alone outgrows any screen
+// made. Outside them Qt may leave the window unshown, or the program running with no window at all.
+constexpr double smallestScaleFactor = 0.5;
+constexpr double largestScaleFactor = 16.0;
+
+// Qt's message handler is one function for the whole process, with no place for state of its own.
+QStringList& heldMessages()
+{
+    static QStringList messages;
+    return messages;
+}
+
+QtMessageHandler previousHandler = nullptr;
+
+void say(const QString& text)
+{
+    std::fputs(qUtf8Printable(text + QLatin1Char('\n')), stderr);
+}
+
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        heldMessages() << qFormatLogMessage(type, context, message);
+        return;
+    }
+    const QString platform = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? QStringLiteral("xcb, wayland")
+                                                                            : qEnvironmentVariable("QT_QPA_PLATFORM");
+    const QString display = qEnvironmentVariable("DISPLAY");
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty() && wayland.isEmpty()) {
+        say(QStringLiteral("Kalendix: окно не открыть — нет дисплея: не заданы ни DISPLAY, ни WAYLAND_DISPLAY "
+                           "(платформа: %1).\n"
+                           "Kalendix: cannot open a window: there is no display, neither DISPLAY nor WAYLAND_DISPLAY "
+                           "is set (platform: %1).")
+                .arg(platform));
+    } else {
+        say(QStringLiteral("Kalendix: окно не открыть — не удалось подключиться к дисплею (платформа: %1, "
+                           "DISPLAY=%2, WAYLAND_DISPLAY=%3).\n"
+                           "Kalendix: cannot open a window: could not connect to the display (platform: %1, "
+                           "DISPLAY=%2, WAYLAND_DISPLAY=%3).")
+                .arg(platform, display, wayland));
+    }
+    say(QStringLiteral("    Запустите программу в графическом сеансе или выберите платформу переменной "
+                       "QT_QPA_PLATFORM.\n"
+                       "    Start it in a desktop session, or choose a platform with QT_QPA_PLATFORM.\n"
+                       "Qt:"));
+    for (const QString& held : std::as_const(heldMessages()))
+        say(QStringLiteral("    ") + held);
+    say(QStringLiteral("    ") + qFormatLogMessage(type, context, message));
+    std::fflush(stderr);
+    // Nothing has gone wrong in the program: no abort, no core dump, and no exit handlers over a half-made Qt.
+    std::_Exit(EXIT_FAILURE);
+}
+
+void dropUnusableScaleFactor()
+{
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        return;
+    const QByteArray given = qgetenv("QT_SCALE_FACTOR");
+    bool number = false;
+    const double factor = given.toDouble(&number);
+    if (number && factor >= smallestScaleFactor && factor <= largestScaleFactor)
+        return;
+    qunsetenv("QT_SCALE_FACTOR");
+    say(QStringLiteral("Kalendix: QT_SCALE_FACTOR=«%1» пропущен: нужно число от 0,5 до 16.\n"
+                       "Kalendix: QT_SCALE_FACTOR=\"%1\" ignored: it must be a number from 0.5 to 16.")
+            .arg(QString::fromLocal8Bit(given)));
+}
+
+} // namespace
+
+void beginStart()
+{
+    dropUnusableScaleFactor();
+    previousHandler = qInstallMessageHandler(holdMessage);
+}
+
+void endStart()
+{
+    qInstallMessageHandler(previousHandler);
+    for (const QString& held : std::as_const(heldMessages()))
+        say(held);
+    heldMessages().clear();
+}
+
+void reportMissingCyrillicFaces()
+{
+    say(QStringLiteral("Kalendix: нет шрифтов PT Sans с кириллицей, которыми написаны окна: надписи выйдут другим "
+                       "шрифтом или пустыми квадратами. Установите пакет fonts-paratype.\n"
+                       "Kalendix: the PT Sans faces the windows are written in, with their Cyrillic letters, are "
+                       "missing: captions will show in another face or as empty boxes. Install the fonts-paratype "
+                       "package."));
+}
+
+} // namespace kalendix

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Starts that cannot show a window, or that are given what Qt cannot use, end or go on with a plain word on standard
+# error: no display (exit status 1, no abort), a scale factor out of reach (ignored), no Cyrillic faces (said, and the
+# run still done).
+set -uo pipefail
+program=${1:?usage: start_up.sh PROGRAM SCRIPTED_APP}
+scripted=${2:?usage: start_up.sh PROGRAM SCRIPTED_APP}
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir -m 0700 "$scratch/runtime"
+cat >"$scratch/fonts.conf" <<'CONF'
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig><cachedir>CACHE</cachedir></fontconfig>
+CONF
+sed -i "s|CACHE|$scratch/fontcache|" "$scratch/fonts.conf"
+
+passed=0 failed=0
+# CASE EXPECTED_STATUS EXPECTED_MESSAGE COMMAND...
+check() {
+    local name=$1 expected=$2 message=$3
+    shift 3
+    local status=0
+    env -i PATH="$PATH" HOME="$scratch" XDG_RUNTIME_DIR="$scratch/runtime" LANG=C.UTF-8 \
+        ASAN_OPTIONS="${ASAN_OPTIONS:-}" LSAN_OPTIONS="${LSAN_OPTIONS:-}" \
+        timeout 60 "$@" >"$scratch/out" 2>"$scratch/err" || status=$?
+    if [[ $status == "$expected" ]] && { [[ -z $message ]] || grep -qF -- "$message" "$scratch/err"; }; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAIL: $name: exit status $status (expected $expected), standard error:"
+        sed 's/^/    /' "$scratch/err"
+    fi
+}
+
+for platform in "DISPLAY=" "QT_QPA_PLATFORM=xcb DISPLAY=" "QT_QPA_PLATFORM=xcb DISPLAY=:9876" \
+    "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=" "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=kalendix-none"; do
+    # shellcheck disable=SC2086 # the words are the environment
+    check "$platform" 1 "cannot open a window" env $platform "$program"
+    grep -qF "окно не открыть" "$scratch/err" || { failed=$((failed + 1)); echo "FAIL: $platform: no Russian line"; }
+    grep -qF "Запустите программу в графическом сеансе" "$scratch/err" ||
+        { failed=$((failed + 1)); echo "FAIL: $platform: no word on what to do"; }
+done
+for factor in 0 0.0001 -2 nan inf 1e9 abc; do
+    check "QT_SCALE_FACTOR=$factor" 0 "QT_SCALE_FACTOR=\"$factor\" ignored" \
+        env QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$factor "$scripted" run
+    grep -q '^days: 825$' "$scratch/out" || { failed=$((failed + 1)); echo "FAIL: $factor: the run did not finish"; }
+done
+check "QT_SCALE_FACTOR=2" 0 "" env QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 "$scripted" run
+if grep -q QT_SCALE_FACTOR "$scratch/err"; then
+    failed=$((failed + 1))
+    echo "FAIL: a usable scale factor was reported"
+fi
+check "no fonts" 0 "Install the fonts-paratype package" \
+    env QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE="$scratch/fonts.conf" "$scripted" run
+grep -q '^days: 825$' "$scratch/out" || { failed=$((failed + 1)); echo "FAIL: no fonts: the run did not finish"; }
+
+echo "$passed passed, $failed failed"
+((failed == 0))
