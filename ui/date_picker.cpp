@@ -162,7 +162,8 @@ void DatePicker::markRefusal(EntryVerdict verdict)
     setToolTip(reason);
     // Selected, the entry would show in the selection's colours rather than the mark's.
     lineEdit()->deselect();
-    if (hasFocus())
+    // Said at once, also when "Start>>" or Tab took the focus away: the colour alone does not say why.
+    if (isVisible() && isActiveWindow())
         QToolTip::showText(mapToGlobal(QPoint(0, height())), reason, this);
 }
 
