@@ -19,7 +19,7 @@ if [[ ${1:-} == --tests ]]; then
         tzdata faketime         # the clock tests across zones and instants
         locales                 # locale sources, compiled into the build folder by the locale test
         strace                  # the test that the program writes no file
-        clang libclang-rt-14-dev  # libFuzzer, for the conversions' fuzz test
+        clang libclang-rt-dev   # libFuzzer, for the conversions' fuzz test
         dpkg-dev file lintian   # cpack's Debian package, its dependencies from dpkg-shlibdeps, Debian's checker
         desktop-file-utils appstream  # the validators of the desktop entry and the AppStream record
         binutils-mingw-w64-x86-64     # windres, the check of the Windows resource file

@@ -94,8 +94,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override
     {
         // A press on the picker's arrow closes the popup; passed on to the picker, it would open it again at once.
-        if (arrow.contains(event->globalPosition().toPoint()))
-            setAttribute(Qt::WA_NoMouseReplay);
+        setAttribute(Qt::WA_NoMouseReplay, arrow.contains(event->globalPosition().toPoint()));
         QWidget::mousePressEvent(event);
     }
 };

@@ -58,7 +58,11 @@ check "nothing outside usr/bin and usr/share" test -z "$unexpected"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-paratype hicolor-icon-theme qt6-translations-l10n; do
+# The Qt libraries under the names this release gives their packages (Debian 13 renamed them for 64-bit time_t).
+qt_packages=$(ldd "$build_dir/app/kalendix" | awk '/libQt6(Core|Gui|Widgets)/ { print $3 }' |
+    xargs -r readlink -f | xargs -r dpkg -S | cut -d: -f1 | sort -u)
+check "the program links Qt's three libraries" test "$(wc -w <<<"$qt_packages")" -eq 3
+for package in libc6 libstdc++6 $qt_packages fonts-paratype hicolor-icon-theme qt6-translations-l10n; do
     check "depends on $package" grep -qxF "$package" <<<"$(tr ',' '\n' <<<"$depends" | sed 's/ *(.*//; s/^ *//')"
 done
 check "recommends qt6-wayland" grep -qw qt6-wayland <<<"$(dpkg-deb -f "$deb" Recommends)"
