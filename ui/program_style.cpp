@@ -20,15 +20,16 @@ public:
     {
         icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
-    // QIcon hands its engine sizes in device pixels and scales them itself; the icon held here is asked at the
-    // matching device pixel ratio, so that it does not scale them a second time.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
         return icon().pixmap(size, 1.0, mode, state);
     }
+    // Qt before 6.8 hands this the size in device pixels, Qt 6.8 in logical ones. Passed on as given, the held icon
+    // returns a pixmap at least as fine as needed, and QIcon::pixmap() sets its device pixel ratio from the size it
+    // was asked for, so that it is drawn at the same size either way.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        return icon().pixmap(size / scale, scale, mode, state);
+        return icon().pixmap(size, scale, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
