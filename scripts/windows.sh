@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds "Kalendix v2.0.exe" for 64-bit Windows on Debian 12 and tests it under Wine: installs what is missing, builds
+# Builds "Kalendix v2.0.exe" for 64-bit Windows on Debian 12 or 13 and tests it under Wine: installs what is missing, builds
 # Qt for Windows from Debian's source once (cached outside the checkout, see windows_qt.sh), cross-builds the program
 # and its tests in build-windows/, runs the core and widget suites under Wine on a private X display, then packs a
 # portable zip and an installer into dist/windows/ and checks that the installer installs, starts and uninstalls.

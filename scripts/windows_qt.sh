@@ -9,7 +9,9 @@ toolchain=$PWD/cmake/mingw-w64-x86_64.cmake
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 recipe=$( (cat "$0" "$toolchain" && echo "$version") | sha256sum | cut -c1-12)
 cache=${KALENDIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kalendix}
-prefix=$cache/qt6-windows-$recipe
+upstream=${version%%+*}
+upstream=${upstream#*:}
+prefix=$cache/qt6-windows-$upstream-$recipe
 if [[ -f $prefix/.complete ]]; then
     echo "$prefix"
     exit 0
@@ -18,10 +20,13 @@ fi
 work=$cache/qt6-windows-work
 rm -rf "$work" "$prefix"
 mkdir -p "$work/lists/partial"
-# A private deb-src list: the machine's own apt set-up stays as it is.
-cat >"$work/sources.list" <<'LIST'
-deb-src http://deb.debian.org/debian bookworm main
-deb-src http://deb.debian.org/debian-security bookworm-security main
+# A private deb-src list for this release, from this machine's mirror: the machine's own apt set-up stays as it is.
+release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+mirror=$(bash scripts/debian_mirror.sh)
+cat >"$work/sources.list" <<LIST
+deb-src $mirror $release main
+deb-src $mirror $release-updates main
+deb-src ${mirror%/debian*}/debian-security $release-security main
 LIST
 apt_private=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts=/dev/null
     -o Dir::State::Lists="$work/lists" -o APT::Sandbox::User=root)
@@ -32,8 +37,8 @@ apt_private=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourcePar
 source_dir=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
 
 # The smallest Qt that carries Widgets, Qt Test, the Windows platform and style plugins and the JPEG reader.
-# OpenGL, Direct2D and tablets are switched off whole (6.4 needs each of the named switches), and every third-party
-# library is Qt's bundled copy so that nothing more must be cross-built.
+# OpenGL, Direct2D and tablets are switched off whole (6.4 needs each of the named switches; 6.8 takes the same), and
+# every third-party library is Qt's bundled copy so that nothing more must be cross-built.
 cmake -G Ninja -S "$source_dir" -B "$work/build" \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release \
