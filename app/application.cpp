@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "platform_font.h"
 #include "start_guard.h"
 
 #include "ui/look.h"
@@ -33,12 +34,7 @@ Application::Application(int& argc, char** argv)
     // No program-wide icon: the About window carries none, and every other window names its own.
     if (!chooseInstalledFaces())
         reportMissingCyrillicFaces();
-        // Windows of the program's own that name no font (menus, the calendar, message boxes) take the windows' dialog
-        // font rather than the desktop's, which no window otherwise shows and whose face would be loaded for it alone.
-        // Windows has a menu font of its own, loaded by the system in any case, and its menus keep it.
-#ifndef Q_OS_WIN
-    setFont(dialogFont());
-#endif
+    useDialogFontWhereNoneIsGiven(*this);
     setStyle(new ProgramStyle);
     // Qt's own words (the fields' context menus, the calendar's tooltips) in the windows' language: from Qt's
     // translations where Qt is installed, or from the folder beside the program where it travels with it.

@@ -161,8 +161,13 @@ void Form1::createControls()
                          SystemColor::ButtonFace);
 
     const QFont unitFont = captionFont(8.25, true);
-    for (const UnitRow& row : unitRows) {
+    // In the rows' order, top to bottom.
+    QLineEdit** const boxes[] = {&T5, &T6, &T7, &T1, &T3, &T4, &T2};
+    static_assert(std::size(boxes) == unitRows.size());
+    for (std::size_t i = 0; i < unitRows.size(); ++i) {
+        const UnitRow& row = unitRows[i];
         auto* box = new ResultBox(client);
+        *boxes[i] = box;
         box->setObjectName(QString::fromLatin1(row.boxName));
         box->setGeometry(TwipsRect{resultBoxLeft, row.top, resultBoxWidth, resultBoxHeight}.toPixels());
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -174,13 +179,6 @@ void Form1::createControls()
                                       row.labelBackground);
         caption->setBuddy(box);
     }
-    T1 = client->findChild<QLineEdit*>(QStringLiteral("T1"));
-    T2 = client->findChild<QLineEdit*>(QStringLiteral("T2"));
-    T3 = client->findChild<QLineEdit*>(QStringLiteral("T3"));
-    T4 = client->findChild<QLineEdit*>(QStringLiteral("T4"));
-    T5 = client->findChild<QLineEdit*>(QStringLiteral("T5"));
-    T6 = client->findChild<QLineEdit*>(QStringLiteral("T6"));
-    T7 = client->findChild<QLineEdit*>(QStringLiteral("T7"));
 
     ProgressBar1 = new FloatProgressBar(client);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));

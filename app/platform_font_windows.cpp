@@ -1,0 +1,8 @@
+#include "platform_font.h"
+
+namespace kalendix {
+
+// Windows has a menu font of its own, loaded by the system in any case, and its menus keep it.
+void useDialogFontWhereNoneIsGiven(QApplication& /*application*/) {}
+
+} // namespace kalendix
