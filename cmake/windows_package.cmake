@@ -6,7 +6,12 @@ foreach(library IN LISTS qt_libraries)
     install(FILES "$<TARGET_FILE:${library}>" DESTINATION .)
 endforeach()
 install(FILES "$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>" DESTINATION platforms)
-install(FILES "$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>" DESTINATION styles)
+# The native style's plugin, named for Windows Vista up to Qt 6.6 and for modern Windows since.
+if(TARGET Qt6::QModernWindowsStylePlugin)
+    install(FILES "$<TARGET_FILE:Qt6::QModernWindowsStylePlugin>" DESTINATION styles)
+else()
+    install(FILES "$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>" DESTINATION styles)
+endif()
 install(FILES "$<TARGET_FILE:Qt6::QJpegPlugin>" DESTINATION imageformats)
 # Qt's own words in Russian; the translation files are the same on every platform, so the build machine's serve.
 find_file(KALENDIX_QTBASE_RU qtbase_ru.qm PATHS /usr/share/qt6/translations NO_CMAKE_FIND_ROOT_PATH REQUIRED)

@@ -1,6 +1,7 @@
 #include "program_style.h"
 
 #include <QIconEngine>
+#include <QLibraryInfo>
 #include <QPointer>
 
 namespace kalendix {
@@ -24,12 +25,14 @@ public:
     {
         return icon().pixmap(size, 1.0, mode, state);
     }
-    // Qt before 6.8 hands this the size in device pixels, Qt 6.8 in logical ones. Passed on as given, the held icon
-    // returns a pixmap at least as fine as needed, and QIcon::pixmap() sets its device pixel ratio from the size it
-    // was asked for, so that it is drawn at the same size either way.
+    // Qt before 6.8 hands this the size in device pixels, Qt 6.8 and later in logical ones (QIcon::pixmap()'s own
+    // documentation says so); the held icon is asked in logical ones. Nothing in the call tells the two apart, and a
+    // size taken in the wrong one gives a pixmap that is too small or too coarse, so the Qt the program runs on
+    // decides, not the one it was built with.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        return icon().pixmap(size, scale, mode, state);
+        static const bool givenInDevicePixels = QLibraryInfo::version() < QVersionNumber(6, 8);
+        return icon().pixmap(givenInDevicePixels ? size / scale : size, scale, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
