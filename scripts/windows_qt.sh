@@ -37,8 +37,13 @@ apt_private=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourcePar
 source_dir=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
 
 # The smallest Qt that carries Widgets, Qt Test, the Windows platform and style plugins and the JPEG reader.
-# OpenGL, Direct2D and tablets are switched off whole (6.4 needs each of the named switches; 6.8 takes the same), and
-# every third-party library is Qt's bundled copy so that nothing more must be cross-built.
+# OpenGL and tablets are switched off whole (6.4 needs each of the named switches), and every third-party library is
+# Qt's bundled copy so that nothing more must be cross-built. Up to 6.7 Direct2D goes too; from 6.8 on, the font
+# database is DirectWrite's, which does not compile without Direct2D beside it.
+by_version=(-DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF)
+if dpkg --compare-versions "$version" ge 6.8~; then
+    by_version=()
+fi
 cmake -G Ninja -S "$source_dir" -B "$work/build" \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release \
@@ -49,7 +54,7 @@ cmake -G Ninja -S "$source_dir" -B "$work/build" \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
     -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF \
-    -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
+    "${by_version[@]}" \
     -DFEATURE_tabletevent=OFF \
     -DFEATURE_freetype=OFF -DFEATURE_fontconfig=OFF \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
