@@ -3,7 +3,6 @@
 #include "platform_font.h"
 #include "start_guard.h"
 
-#include "ui/look.h"
 #include "ui/program_style.h"
 
 #include <QLibraryInfo>
@@ -32,9 +31,10 @@ Application::Application(int& argc, char** argv)
     // Lets the desktop match the windows to the installed entry and its icon.
     setDesktopFileName(QStringLiteral(KALENDIX_APP_ID));
     // No program-wide icon: the About window carries none, and every other window names its own.
-    if (!chooseInstalledFaces())
+    m_look = Look::ofThisMachine();
+    if (!m_look.coversCyrillic())
         reportMissingCyrillicFaces();
-    useDialogFontWhereNoneIsGiven(*this);
+    useDialogFontWhereNoneIsGiven(*this, m_look);
     setStyle(new ProgramStyle);
     // Qt's own words (the fields' context menus, the calendar's tooltips) in the windows' language: from Qt's
     // translations where Qt is installed, or from the folder beside the program where it travels with it.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/look.h"
+
 #include <QApplication>
 
 namespace kalendix {
@@ -11,6 +13,12 @@ class Application final : public QApplication
 
 public:
     Application(int& argc, char** argv);
+
+    // The faces the windows are drawn in, as found on this machine.
+    const Look& look() const { return m_look; }
+
+private:
+    Look m_look;
 };
 
 } // namespace kalendix

@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     std::unique_ptr<kalendix::Form1> mainWindow;
     bool started = false;
     kalendix::guarded([&] {
-        mainWindow = std::make_unique<kalendix::Form1>(&kalendix::todayDate);
+        mainWindow = std::make_unique<kalendix::Form1>(&kalendix::todayDate, app.look());
         mainWindow->show();
         started = true;
     });

@@ -7,9 +7,9 @@
 namespace kalendix {
 
 // Rather than the desktop's font, which no window otherwise shows and whose face would be loaded for it alone.
-void useDialogFontWhereNoneIsGiven(QApplication& application)
+void useDialogFontWhereNoneIsGiven(QApplication& application, const Look& look)
 {
-    application.setFont(dialogFont());
+    application.setFont(look.dialogFont());
 }
 
 } // namespace kalendix

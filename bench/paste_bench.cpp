@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const char* boxName = argc > 1 ? argv[1] : "T1";
-    kalendix::Form1 window([] { return kalendix::dateValue(2026, 12, 7); });
+    kalendix::Form1 window([] { return kalendix::dateValue(2026, 12, 7); }, kalendix::Look::ofThisMachine());
     window.show();
     window.activateWindow();
     spin(500);

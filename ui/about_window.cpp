@@ -33,7 +33,7 @@ struct LabelSpec
 
 } // namespace
 
-Fr5::Fr5()
+Fr5::Fr5(const Look& look)
 {
     setObjectName(QStringLiteral("Fr5"));
     setWindowTitle(QStringLiteral("О программе..."));
@@ -42,7 +42,7 @@ Fr5::Fr5()
     // end when the main window closes while this one is still open.
     setAttribute(Qt::WA_QuitOnClose);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(dialogFont());
+    setFont(look.dialogFont());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, systemColor(SystemColor::ButtonFace));
     setPalette(colours);
@@ -58,7 +58,7 @@ Fr5::Fr5()
     auto* frame = new QGroupBox(QStringLiteral("Программу написал... "), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(frame1Rect.toPixels());
-    frame->setFont(captionFont(9.75, true));
+    frame->setFont(look.captionFont(9.75, true));
     QPalette frameColours = frame->palette();
     const QColor face = systemColor(SystemColor::ButtonFace);
     frameColours.setColor(QPalette::WindowText, readableOn(Qt::black, face));
@@ -68,14 +68,18 @@ Fr5::Fr5()
         {"Label1",
          QString::fromUtf8(about::authorSurname) + QLatin1Char(' '),
          {240, 360, 615, 255},
-         captionFont(8.25, true),
+         look.captionFont(8.25, true),
          navy},
-        {"Label2", QString::fromUtf8(about::authorGivenName), {960, 360, 735, 255}, captionFont(8.25, true), navy},
-        {"Label3", QString::fromUtf8(about::authorPatronymic), {1800, 360, 855, 255}, captionFont(8.25, true), navy},
-        {"Label5", QStringLiteral("Об ошибках в программе пишите на:"), {240, 840, 2655, 375}, dialogFont(), {}},
-        {"Label4", QString::fromUtf8(about::contactEmail), {600, 1080, 1935, 255}, captionFont(8.25, false), blue},
-        {"Label7", QStringLiteral("Версия 2.0"), {120, 1440, 975, 255}, dialogFont(), {}},
-        {"Label6", QStringLiteral("2003 год."), {2040, 1440, 735, 255}, dialogFont(), {}},
+        {"Label2", QString::fromUtf8(about::authorGivenName), {960, 360, 735, 255}, look.captionFont(8.25, true), navy},
+        {"Label3",
+         QString::fromUtf8(about::authorPatronymic),
+         {1800, 360, 855, 255},
+         look.captionFont(8.25, true),
+         navy},
+        {"Label5", QStringLiteral("Об ошибках в программе пишите на:"), {240, 840, 2655, 375}, look.dialogFont(), {}},
+        {"Label4", QString::fromUtf8(about::contactEmail), {600, 1080, 1935, 255}, look.captionFont(8.25, false), blue},
+        {"Label7", QStringLiteral("Версия 2.0"), {120, 1440, 975, 255}, look.dialogFont(), {}},
+        {"Label6", QStringLiteral("2003 год."), {2040, 1440, 735, 255}, look.dialogFont(), {}},
     };
     for (const LabelSpec& spec : labels) {
         auto* label = new QLabel(spec.text, frame);
@@ -94,7 +98,7 @@ Fr5::Fr5()
 
     const QSize size(fromTwips(clientWidth), fromTwips(clientHeight));
     setFixedSize(size);
-    (new ScreenPlacement(this, &centredFrame))->apply();
+    placeWindow(this, &centredFrame);
 }
 
 void Fr5::showEvent(QShowEvent* event)

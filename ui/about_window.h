@@ -1,5 +1,7 @@
 #pragma once
 
+#include "look.h"
+
 #include <QWidget>
 
 namespace kalendix {
@@ -10,7 +12,7 @@ class Fr5 final : public QWidget
     Q_OBJECT
 
 public:
-    Fr5();
+    explicit Fr5(const Look& look);
 
 protected:
     void showEvent(QShowEvent* event) override;

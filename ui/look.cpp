@@ -19,28 +19,9 @@ namespace kalendix {
 
 namespace {
 
-// The face each design name stands for on this machine, and whether it holds the Russian letters itself.
-struct InstalledFace
-{
-    QString family;
-    bool coversCyrillic = false;
-};
-
-InstalledFace& installedCaptionFace()
-{
-    static InstalledFace face{captionFace()};
-    return face;
-}
-
-InstalledFace& installedDialogFace()
-{
-    static InstalledFace face{dialogFace()};
-    return face;
-}
-
 // A face that lacks Cyrillic would leave Qt to draw the Russian letters of one caption in another face. One look at
 // the font list, rather than a query per face: fontconfig's alias rules make each query cost more than the list.
-bool chooseFace(InstalledFace& face, const QStringList& cyrillicFamilies, const QStringList& candidates)
+bool chooseFace(Look::Face& face, const QStringList& cyrillicFamilies, const QStringList& candidates)
 {
     const auto covers = [&cyrillicFamilies](const QString& family) {
         return cyrillicFamilies.contains(family, Qt::CaseInsensitive);
@@ -61,7 +42,7 @@ bool chooseFace(InstalledFace& face, const QStringList& cyrillicFamilies, const 
 // The windows' captions are Russian, digits and ASCII signs, all of which a face that covers Cyrillic holds. Asking
 // by the face's own name, and without Qt's search for a second face to merge in, spares a fontconfig query for every
 // face, style and script before the first window shows; where no such face was found, Qt still merges one in.
-QFont windowFont(const InstalledFace& face)
+QFont windowFont(const Look::Face& face)
 {
     QFont font(face.family);
     font.setStyleStrategy(face.coversCyrillic ? QFont::StyleStrategy(QFont::PreferNoShaping | QFont::NoFontMerging)
@@ -133,49 +114,33 @@ void paintBackground(QWidget* widget, SystemColor color)
     widget->setAutoFillBackground(true);
 }
 
-void useControlDefaults(QWidget* widget)
+QFont Look::captionFont(double pointSize, bool bold, bool italic) const
 {
-    QPalette own = QApplication::palette(widget);
-    // Setting each colour marks it as the widget's own; a palette merely copied would still follow the parent's.
-    for (int group = 0; group < QPalette::NColorGroups; ++group)
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            if (role == QPalette::NoRole)
-                continue;
-            const auto colorGroup = static_cast<QPalette::ColorGroup>(group);
-            const auto colorRole = static_cast<QPalette::ColorRole>(role);
-            own.setColor(colorGroup, colorRole, own.color(colorGroup, colorRole));
-        }
-    widget->setPalette(own);
-}
-
-QFont captionFont(double pointSize, bool bold, bool italic)
-{
-    QFont font = windowFont(installedCaptionFace());
+    QFont font = windowFont(m_caption);
     font.setPointSizeF(pointSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setItalic(italic);
     return font;
 }
 
-QFont dialogFont()
+QFont Look::dialogFont() const
 {
-    QFont font = windowFont(installedDialogFace());
+    QFont font = windowFont(m_dialog);
     font.setPointSizeF(8.25);
     font.setWeight(QFont::Normal);
     return font;
 }
 
-bool chooseInstalledFaces()
+Look Look::ofThisMachine()
 {
     // PT Sans was drawn for the languages of Russia and has all four styles. The dialog face was a compact bitmap
     // face; PT Sans Narrow keeps its one-line captions on one line, where wider faces wrap them into the next control.
     const QStringList cyrillicFamilies = QFontDatabase::families(QFontDatabase::Cyrillic);
-    const bool caption = chooseFace(installedCaptionFace(), cyrillicFamilies,
-                                    {QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
-    const bool dialog =
-        chooseFace(installedDialogFace(), cyrillicFamilies,
-                   {QStringLiteral("PT Sans Narrow"), QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
-    return caption && dialog;
+    Look look;
+    chooseFace(look.m_caption, cyrillicFamilies, {QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
+    chooseFace(look.m_dialog, cyrillicFamilies,
+               {QStringLiteral("PT Sans Narrow"), QStringLiteral("PT Sans"), QStringLiteral("DejaVu Sans")});
+    return look;
 }
 
 QIcon programIcon()

@@ -48,26 +48,35 @@ double contrastRatio(const QColor& first, const QColor& second);
 // Paints a widget's background in a system colour, with text in the palette's matching text colour.
 void paintBackground(QWidget* widget, SystemColor color);
 
-// Gives a control the application's palette for its kind, role by role, so that it no longer takes the colours of
-// the window face it stands on.
-void useControlDefaults(QWidget* widget);
-
-// Face names as the windows were designed with; chooseInstalledFaces() finds installed faces that cover Cyrillic
-// to stand for them where the originals are missing, and the window fonts below use what it chose.
-inline QString captionFace()
+// The faces the windows were designed with, and the installed faces that stand for them on this machine. Made once by
+// the application and handed to each window.
+class Look
 {
-    return QStringLiteral("Comic Sans MS");
-}
-inline QString dialogFace()
-{
-    return QStringLiteral("MS Sans Serif");
-}
+public:
+    // Finds installed faces that cover Cyrillic to stand for the designed ones where those are missing.
+    static Look ofThisMachine();
 
-QFont captionFont(double pointSize, bool bold, bool italic = false);
-QFont dialogFont();
+    // Whether a face that covers Cyrillic stands for both.
+    bool coversCyrillic() const { return m_caption.coversCyrillic && m_dialog.coversCyrillic; }
 
-// Returns whether a face that covers Cyrillic stands for both.
-bool chooseInstalledFaces();
+    QFont captionFont(double pointSize, bool bold, bool italic = false) const;
+    QFont dialogFont() const;
+
+    // Face names as the windows were designed with.
+    static QString captionFace() { return QStringLiteral("Comic Sans MS"); }
+    static QString dialogFace() { return QStringLiteral("MS Sans Serif"); }
+
+    // The face a design name stands for, and whether it holds the Russian letters itself.
+    struct Face
+    {
+        QString family;
+        bool coversCyrillic = false;
+    };
+
+private:
+    Face m_caption{captionFace()};
+    Face m_dialog{dialogFace()};
+};
 
 // The yellow dotted page with three ruled lines.
 QIcon programIcon();

@@ -3,7 +3,6 @@
 #include "about_window.h"
 #include "date_picker.h"
 #include "float_progress_bar.h"
-#include "focus_mark_style.h"
 #include "look.h"
 #include "millennium_window.h"
 #include "result_box.h"
@@ -18,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -72,6 +73,20 @@ constexpr std::array<UnitRow, 7> unitRows = {{
 
 constexpr int tickMilliseconds = 100;
 
+// The window's face, in the light edge colour. Painted rather than set in its palette, which every control on it
+// would take: the date picker keeps its platform's colours.
+class WindowFace final : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter(this).fillRect(event->rect(), systemColor(SystemColor::Light3D));
+    }
+};
+
 QLabel* createLabel(QWidget* parent,
                     const char* name,
                     const QString& caption,
@@ -92,16 +107,17 @@ QLabel* createLabel(QWidget* parent,
 
 } // namespace
 
-Form1::Form1(Clock clock, QWidget* parent)
+Form1::Form1(Clock clock, Look look, QWidget* parent)
     : QMainWindow(parent)
     , m_clock(std::move(clock))
+    , m_look(std::move(look))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kalendix v 2.0"));
     setWindowIcon(programIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFont(dialogFont());
+    setFont(m_look.dialogFont());
 
     createControls();
     createMenus();
@@ -126,29 +142,24 @@ Fr5* Form1::aboutWindow() const
 
 void Form1::createControls()
 {
-    // Made before the controls, so that it outlives them.
-    auto* focusMark = new FocusMarkStyle(this);
-    auto* client = new QWidget(this);
+    auto* client = new WindowFace(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(fromTwips(clientWidth), fromTwips(clientHeight));
-    paintBackground(client, SystemColor::Light3D);
     setCentralWidget(client);
 
-    Label1 =
-        createLabel(client, "Label1", QStringLiteral("С"), label1Rect, captionFont(9.75, true), SystemColor::Light3D);
+    Label1 = createLabel(client, "Label1", QStringLiteral("С"), label1Rect, m_look.captionFont(9.75, true),
+                         SystemColor::Light3D);
 
     DT = new DatePicker(client);
     DT->setObjectName(QStringLiteral("DT"));
-    DT->setFont(captionFont(8.25, false));
+    DT->setFont(m_look.captionFont(8.25, false));
     DT->setGeometry(dtRect.toPixels());
     DT->setDate(QDate(2001, 1, 1));
     DT->setAccessibleName(QStringLiteral("Дата, с которой считать"));
-    // The field keeps the entry colours of a date picker rather than the window's face around it.
-    useControlDefaults(DT);
 
     Command1 = new QPushButton(QStringLiteral("Start>>"), client);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setFont(captionFont(12, true, true));
+    Command1->setFont(m_look.captionFont(12, true, true));
     Command1->setGeometry(command1Rect.toPixels());
     paintBackground(Command1, SystemColor::Menu);
     // Enter presses it from anywhere in the window (see keyPressEvent); the flag draws it as the default button.
@@ -157,10 +168,10 @@ void Form1::createControls()
     Command1->setAccessibleDescription(QStringLiteral("Подсчитать, сколько времени прошло с выбранной даты"));
     connect(Command1, &QPushButton::clicked, this, &Form1::startRun);
 
-    Label2 = createLabel(client, "Label2", QStringLiteral("прошло:"), label2Rect, captionFont(9.75, true),
+    Label2 = createLabel(client, "Label2", QStringLiteral("прошло:"), label2Rect, m_look.captionFont(9.75, true),
                          SystemColor::ButtonFace);
 
-    const QFont unitFont = captionFont(8.25, true);
+    const QFont unitFont = m_look.captionFont(8.25, true);
     // In the rows' order, top to bottom.
     QLineEdit** const boxes[] = {&T5, &T6, &T7, &T1, &T3, &T4, &T2};
     static_assert(std::size(boxes) == unitRows.size());
@@ -184,6 +195,8 @@ void Form1::createControls()
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(progressBar1Rect.toPixels());
     ProgressBar1->setAccessibleName(QStringLiteral("Ход подсчёта"));
+    // The bar's groove is drawn in the window's face colour.
+    paintBackground(ProgressBar1, SystemColor::Light3D);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -193,7 +206,6 @@ void Form1::createControls()
     QWidget* const tabOrder[] = {DT, T1, T2, Command1, T3, T4, T5, T6, T7};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    focusMark->mark({DT, T1, T2, Command1, T3, T4, T5, T6, T7});
     DT->setFocus();
 }
 
@@ -225,11 +237,9 @@ void Form1::placeOnScreen()
         std::max(forWidth >= 0 ? forWidth : menuBar()->sizeHint().height(), menuBar()->minimumSizeHint().height());
     setFixedSize(width, fromTwips(clientHeight) + menuHeight);
     const QPoint designed(fromTwips(clientLeft), fromTwips(clientTop) - menuHeight);
-    auto* placement = new ScreenPlacement(
-        this, [designed](const QRect& screen, const QRect& /*available*/, QSize size, const QMargins& margins) {
-            return QRect(screen.topLeft() + designed - QPoint(margins.left(), margins.top()), size.grownBy(margins));
-        });
-    placement->apply();
+    placeWindow(this, [designed](const QRect& screen, const QRect& /*available*/, QSize size, const QMargins& margins) {
+        return QRect(screen.topLeft() + designed - QPoint(margins.left(), margins.top()), size.grownBy(margins));
+    });
 }
 
 void Form1::startRun()
@@ -284,7 +294,7 @@ void Form1::openMillenniumWindow()
 {
     guarded([this] {
         if (!m_millenniumWindow)
-            m_millenniumWindow = new Form3(m_clock);
+            m_millenniumWindow = new Form3(m_clock, m_look);
         bringBack(m_millenniumWindow);
     });
 }
@@ -293,7 +303,7 @@ void Form1::openAboutWindow()
 {
     guarded([this] {
         if (!m_aboutWindow)
-            m_aboutWindow = new Fr5;
+            m_aboutWindow = new Fr5(m_look);
         bringBack(m_aboutWindow);
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock.h"
+#include "look.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -24,7 +25,7 @@ class Form1 final : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit Form1(Clock clock, QWidget* parent = nullptr);
+    Form1(Clock clock, Look look, QWidget* parent = nullptr);
     ~Form1() override;
 
     // The date the last finished run counted to.
@@ -51,6 +52,7 @@ private:
     void placeOnScreen();
 
     Clock m_clock;
+    Look m_look;
     double m_runDate = 0.0;
 
     QLabel* Label1 = nullptr;

@@ -1,6 +1,5 @@
 #include "millennium_window.h"
 
-#include "focus_mark_style.h"
 #include "look.h"
 #include "runtime_error.h"
 #include "screen_placement.h"
@@ -24,7 +23,7 @@ constexpr TwipsRect command1Rect{4080, 600, 1215, 345};
 
 } // namespace
 
-Form3::Form3(Clock clock)
+Form3::Form3(Clock clock, const Look& look)
     : m_clock(std::move(clock))
 {
     setObjectName(QStringLiteral("Form3"));
@@ -36,7 +35,7 @@ Form3::Form3(Clock clock)
     // counts as one of the program's windows: the program lives on while it is open.
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose);
-    setFont(captionFont(8.25, true));
+    setFont(look.captionFont(8.25, true));
     QPalette colours = palette();
     const QColor face = systemColor(SystemColor::ButtonFace);
     colours.setColor(QPalette::Window, face);
@@ -44,10 +43,9 @@ Form3::Form3(Clock clock)
     setPalette(colours);
     setAutoFillBackground(true);
 
-    auto* focusMark = new FocusMarkStyle(this);
     Command1 = new QPushButton(QStringLiteral("Start>>"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setFont(captionFont(11.25, true, true));
+    Command1->setFont(look.captionFont(11.25, true, true));
     Command1->setGeometry(command1Rect.toPixels());
     Command1->setFocus();
     // It always holds the focus, and Enter presses it as in any dialog.
@@ -55,11 +53,10 @@ Form3::Form3(Clock clock)
     Command1->setAccessibleName(QStringLiteral("Start"));
     Command1->setAccessibleDescription(QStringLiteral("Показать, сколько дней прошло с начала тысячелетий"));
     connect(Command1, &QPushButton::clicked, this, &Form3::showMillennia);
-    focusMark->mark({Command1});
 
     const QSize size(fromTwips(clientWidth), fromTwips(clientHeight));
     setFixedSize(size);
-    (new ScreenPlacement(this, &centredFrame))->apply();
+    placeWindow(this, &centredFrame);
 }
 
 void Form3::showMillennia()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock.h"
+#include "look.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -15,7 +16,7 @@ class Form3 final : public QWidget
     Q_OBJECT
 
 public:
-    explicit Form3(Clock clock);
+    Form3(Clock clock, const Look& look);
 
     // What the window shows: empty until "Start>>" is pressed, then the two lines of the last press.
     QStringList printedLines() const { return m_lines; }

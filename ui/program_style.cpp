@@ -1,8 +1,12 @@
 #include "program_style.h"
 
+#include "look.h"
+
 #include <QIconEngine>
 #include <QLibraryInfo>
+#include <QPainter>
 #include <QPointer>
+#include <QStyleOption>
 
 namespace kalendix {
 
@@ -70,6 +74,69 @@ QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
     if (standardIcon == SP_ToolBarHorizontalExtensionButton || standardIcon == SP_ToolBarVerticalExtensionButton)
         return QIcon(new DeferredIconEngine(baseStyle(), standardIcon));
     return QProxyStyle::standardIcon(standardIcon, option, widget);
+}
+
+template <typename Draw>
+void ProgramStyle::drawMarked(const QStyleOption* option, QPainter* painter, bool button, Draw draw) const
+{
+    ++m_depth;
+    draw();
+    if (m_depth == 1 && (option->state & State_HasFocus) && !option->rect.isEmpty()) {
+        // The text colour, not the highlight: a default button's outline is already drawn in the highlight colour.
+        const QColor text = option->palette.color(button ? QPalette::ButtonText : QPalette::Text);
+        const QColor face = option->palette.color(button ? QPalette::Button : QPalette::Base);
+        QColor ring = text;
+        if (contrastRatio(text, face) < 3.0)
+            ring = contrastRatio(Qt::black, face) >= contrastRatio(Qt::white, face) ? QColor(Qt::black)
+                                                                                    : QColor(Qt::white);
+        painter->save();
+        QPen pen(ring, focusRingWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        constexpr qreal inset = focusRingWidth / 2.0;
+        painter->drawRect(QRectF(option->rect).adjusted(inset, inset, -inset, -inset));
+        painter->restore();
+    }
+    --m_depth;
+}
+
+void ProgramStyle::drawPrimitive(PrimitiveElement element,
+                                 const QStyleOption* option,
+                                 QPainter* painter,
+                                 const QWidget* widget) const
+{
+    const auto draw = [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); };
+    // A frameless line edit is the inner editor of a field drawn around it, which carries the ring itself.
+    const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+    if (element == PE_PanelLineEdit && frame && frame->lineWidth > 0)
+        drawMarked(option, painter, false, draw);
+    else
+        draw();
+}
+
+void ProgramStyle::drawControl(ControlElement element,
+                               const QStyleOption* option,
+                               QPainter* painter,
+                               const QWidget* widget) const
+{
+    const auto draw = [&] { QProxyStyle::drawControl(element, option, painter, widget); };
+    if (element == CE_PushButton)
+        drawMarked(option, painter, true, draw);
+    else
+        draw();
+}
+
+void ProgramStyle::drawComplexControl(ComplexControl control,
+                                      const QStyleOptionComplex* option,
+                                      QPainter* painter,
+                                      const QWidget* widget) const
+{
+    const auto draw = [&] { QProxyStyle::drawComplexControl(control, option, painter, widget); };
+    if (control == CC_ComboBox)
+        drawMarked(option, painter, false, draw);
+    else
+        draw();
 }
 
 } // namespace kalendix

@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
         clock = []() -> double { throw std::runtime_error("часы недоступны"); };
     else if (mode == QLatin1String("session"))
         clock = &kalendix::todayDate;
-    kalendix::Form1 window(clock);
+    kalendix::Form1 window(clock, app.look());
     window.show();
 
     // Reads and dismisses the error box as a user would.

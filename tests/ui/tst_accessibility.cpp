@@ -50,7 +50,6 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -67,15 +66,10 @@ private:
     std::unique_ptr<Form1> m_window;
 };
 
-void TestAccessibility::initTestCase()
-{
-    chooseInstalledFaces();
-}
-
 void TestAccessibility::init()
 {
     m_today.set(2003, 4, 6);
-    m_window = std::make_unique<Form1>(m_today.clock());
+    m_window = std::make_unique<Form1>(m_today.clock(), test::programLook());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -220,5 +214,5 @@ void TestAccessibility::fixedInksStayReadable()
         QCOMPARE(shown.toHsl().hslHue(), ink.toHsl().hslHue());
 }
 
-QTEST_MAIN(TestAccessibility)
+KALENDIX_WIDGET_TEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

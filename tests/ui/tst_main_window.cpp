@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -31,7 +32,6 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -71,15 +71,10 @@ private:
     std::unique_ptr<Form1> m_window;
 };
 
-void TestMainWindow::initTestCase()
-{
-    chooseInstalledFaces();
-}
-
 void TestMainWindow::init()
 {
     m_today.set(2003, 4, 6);
-    m_window = std::make_unique<Form1>(m_today.clock());
+    m_window = std::make_unique<Form1>(m_today.clock(), test::programLook());
 }
 
 void TestMainWindow::cleanup()
@@ -206,7 +201,8 @@ void TestMainWindow::captionsFitTheirLabels()
 void TestMainWindow::fontsCoverCyrillic()
 {
     // Whatever face stands in for the designed one, the Russian captions must not fall back to a second face.
-    for (const QFont& font : {captionFont(9.75, true), captionFont(12, true, true), dialogFont()}) {
+    for (const QFont& font : {test::programLook().captionFont(9.75, true),
+                              test::programLook().captionFont(12, true, true), test::programLook().dialogFont()}) {
         const QString family = QFontInfo(font).family();
         QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::Cyrillic), qPrintable(family));
     }
@@ -459,7 +455,9 @@ void TestMainWindow::separatorIsNotAChoice()
 // platform style's own, not blank.
 void TestMainWindow::overflowIconsAreTheStyles()
 {
-    QStyle* platform = QStyleFactory::create(QApplication::style()->name());
+    const auto* program = qobject_cast<const QProxyStyle*>(QApplication::style());
+    QVERIFY(program);
+    QStyle* platform = QStyleFactory::create(program->baseStyle()->name());
     QVERIFY(platform);
     ProgramStyle style(platform);
     for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
@@ -676,7 +674,7 @@ void TestMainWindow::focusIsVisible()
             colours.setColor(role, QColor(0xee, 0xee, 0xee));
         colours.setColor(QPalette::Highlight, QColor(0x2a, 0x50, 0x80));
         QApplication::setPalette(colours);
-        m_window = std::make_unique<Form1>(m_today.clock());
+        m_window = std::make_unique<Form1>(m_today.clock(), test::programLook());
     }
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -704,5 +702,5 @@ void TestMainWindow::staysOnScreen()
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
-QTEST_MAIN(TestMainWindow)
+KALENDIX_WIDGET_TEST_MAIN(TestMainWindow)
 #include "tst_main_window.moc"

@@ -53,7 +53,6 @@ class TestSideWindows : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -77,15 +76,10 @@ private:
     std::unique_ptr<Form1> m_window;
 };
 
-void TestSideWindows::initTestCase()
-{
-    chooseInstalledFaces();
-}
-
 void TestSideWindows::init()
 {
     m_today.set(2026, 12, 6);
-    m_window = std::make_unique<Form1>(m_today.clock());
+    m_window = std::make_unique<Form1>(m_today.clock(), test::programLook());
     m_window->show();
 }
 
@@ -350,5 +344,5 @@ void TestSideWindows::staysOnScreen()
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
-QTEST_MAIN(TestSideWindows)
+KALENDIX_WIDGET_TEST_MAIN(TestSideWindows)
 #include "tst_side_windows.moc"

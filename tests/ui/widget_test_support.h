@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/application.h"
 #include "core/conversions.h"
 #include "ui/clock.h"
 #include "ui/look.h"
@@ -30,6 +31,12 @@ struct FixedClock
     }
     void set(int year, int month, int day) const { *today = dateValue(year, month, day); }
 };
+
+// The look the program's application object found for the windows.
+inline const Look& programLook()
+{
+    return static_cast<const Application*>(QCoreApplication::instance())->look();
+}
 
 template <typename T> T* child(const QObject* parent, const char* name)
 {
@@ -115,3 +122,14 @@ inline int runEventLoop(const std::function<void()>& steps, int watchdogMs = 500
 }
 
 } // namespace kalendix::test
+
+// As QTEST_MAIN, but with the program's own application object: the windows meet its style, fonts and Qt's
+// translations, as in the program.
+#define KALENDIX_WIDGET_TEST_MAIN(TestObject)                                                                          \
+    int main(int argc, char* argv[])                                                                                   \
+    {                                                                                                                  \
+        kalendix::Application app(argc, argv);                                                                         \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        TestObject test;                                                                                               \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }
