@@ -24,6 +24,7 @@ if [[ ${1:-} == --tests ]]; then
         desktop-file-utils appstream  # the validators of the desktop entry and the AppStream record
         binutils-mingw-w64-x86-64     # windres, the check of the Windows resource file
         xvfb dbus-daemon at-spi2-core python3-pyatspi  # the program driven through the accessibility bus
+        x11-utils                     # xprop, to read the window states the program leaves on an X11 desktop
         weston qt6-wayland            # the same, on a headless Wayland compositor
     )
 fi

