@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
@@ -108,7 +109,7 @@ QLabel* createLabel(QWidget* parent,
 } // namespace
 
 Form1::Form1(Clock clock, Look look, QWidget* parent)
-    : QMainWindow(parent)
+    : QWidget(parent)
     , m_clock(std::move(clock))
     , m_look(std::move(look))
 {
@@ -143,9 +144,15 @@ Fr5* Form1::aboutWindow() const
 void Form1::createControls()
 {
     auto* client = new WindowFace(this);
+    m_client = client;
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(fromTwips(clientWidth), fromTwips(clientHeight));
-    setCentralWidget(client);
+    m_menuBar = new QMenuBar(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menuBar);
+    layout->addWidget(client);
 
     Label1 = createLabel(client, "Label1", QStringLiteral("С"), label1Rect, m_look.captionFont(9.75, true),
                          SystemColor::Light3D);
@@ -319,7 +326,7 @@ void Form1::exitProgram()
 void Form1::closeEvent(QCloseEvent* event)
 {
     Timer1->stop();
-    QMainWindow::closeEvent(event);
+    QWidget::closeEvent(event);
 }
 
 void Form1::keyPressEvent(QKeyEvent* event)
@@ -330,7 +337,7 @@ void Form1::keyPressEvent(QKeyEvent* event)
         Command1->click();
         return;
     }
-    QMainWindow::keyPressEvent(event);
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace kalendix

@@ -3,12 +3,13 @@
 #include "clock.h"
 #include "look.h"
 
-#include <QMainWindow>
 #include <QPointer>
+#include <QWidget>
 
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTimer;
 
@@ -19,8 +20,10 @@ class FloatProgressBar;
 class Form3;
 class Fr5;
 
-// The main window: a date, "Start>>", a one-second progress animation and the seven elapsed-time figures.
-class Form1 final : public QMainWindow
+// The main window: a date, "Start>>", a one-second progress animation and the seven elapsed-time figures, below a
+// menu bar. A plain window with the bar in its layout: it has no tool bars, docks or status bar, and a QMainWindow's
+// layout machinery for them costs as much memory at start as any two of its controls.
+class Form1 final : public QWidget
 {
     Q_OBJECT
 
@@ -30,6 +33,10 @@ public:
 
     // The date the last finished run counted to.
     double runDate() const { return m_runDate; }
+
+    QMenuBar* menuBar() const { return m_menuBar; }
+    // The area below the menu bar that holds the controls.
+    QWidget* client() const { return m_client; }
 
     // The side windows while they exist; null before their first command and after they are closed.
     Form3* millenniumWindow() const;
@@ -55,6 +62,8 @@ private:
     Look m_look;
     double m_runDate = 0.0;
 
+    QMenuBar* m_menuBar = nullptr;
+    QWidget* m_client = nullptr;
     QLabel* Label1 = nullptr;
     DatePicker* DT = nullptr;
     QPushButton* Command1 = nullptr;

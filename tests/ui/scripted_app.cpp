@@ -4,8 +4,8 @@
 //   scripted_app session        the machine's clock; a run, both side windows and "Start>>" in the millennium window,
 //                               then "&Выход"
 //   scripted_app showcase [dark] a run, both side windows and "Start>>" in the millennium window, left open to be
-//                               looked at, with the three windows' ids; "dark" first gives the application a dark palette, as a dark desktop theme
-//                               would
+//                               looked at, with the three windows' ids; "dark" first gives the application a dark
+//                               palette, as a dark desktop theme would
 #include "app/application.h"
 #include "core/conversions.h"
 #include "ui/about_window.h"

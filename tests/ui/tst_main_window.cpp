@@ -129,7 +129,7 @@ void TestMainWindow::windowFrameAndPlace()
     QVERIFY(!m_window->windowIcon().isNull());
 
     // The controls' area, below the menu bar, is 251 x 228 with its top-left corner at screen pixel (357, 327).
-    const QWidget* client = m_window->centralWidget();
+    const QWidget* client = m_window->client();
     QCOMPARE(client->size(), QSize(251, 228));
     QCOMPARE(client->mapToGlobal(QPoint(0, 0)), QPoint(357, 327));
     QCOMPARE(m_window->menuBar()->mapToGlobal(QPoint(0, m_window->menuBar()->height())).y(), 327);
@@ -178,7 +178,7 @@ void TestMainWindow::controlGeometry()
     QFETCH(QString, caption);
     const auto* widget = m_window->findChild<QWidget*>(name);
     QVERIFY(widget);
-    QCOMPARE(widget->parentWidget(), m_window->centralWidget());
+    QCOMPARE(widget->parentWidget(), m_window->client());
     QCOMPARE(widget->geometry(), pixels);
     if (const auto* label = qobject_cast<const QLabel*>(widget))
         QCOMPARE(label->text(), caption);
