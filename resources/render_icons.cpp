@@ -1,5 +1,6 @@
 // Renders the program's pixel-art icon at the sizes desktops ask for: PNG files laid out as a hicolor icon theme, and
-// one Windows .ico that holds several sizes. Whole multiples keep every pixel square and sharp; the sizes in between
+// one Windows .ico that holds several sizes; and its pixels as a C++ header, from which the program makes its window
+// icon without loading an image reader. Whole multiples keep every pixel square and sharp; the sizes in between
 // are drawn at the next multiple up and averaged down, so they stay the same picture rather than a blurred one.
 //
 // usage: render_icons SOURCE.xpm OUTPUT_DIR APPLICATION_ID
@@ -78,6 +79,19 @@ QByteArray icoFile(const QList<QImage>& images)
     return file;
 }
 
+QByteArray pixelHeader(const QImage& design)
+{
+    QByteArray text = "// Made by render_icons from the icon's design: its pixels, ARGB, row by row.\n#pragma once\n\n"
+                      "namespace kalendix::icon_pixels {\n\nconstexpr int size = " +
+                      QByteArray::number(design.width()) + ";\nconstexpr unsigned int argb[] = {";
+    for (int y = 0; y < design.height(); ++y) {
+        text += "\n   ";
+        for (int x = 0; x < design.width(); ++x)
+            text += " 0x" + QByteArray::number(design.pixel(x, y), 16).rightJustified(8, '0') + ',';
+    }
+    return text + "\n};\n\n} // namespace kalendix::icon_pixels\n";
+}
+
 void write(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -107,5 +121,6 @@ int main(int argc, char* argv[])
     for (const int size : windowsSizes)
         windowsImages.append(rendered(design, size));
     write(QStringLiteral("%1/%2.ico").arg(outputDir, id), icoFile(windowsImages));
+    write(QStringLiteral("%1/kalendix_icon_pixels.h").arg(outputDir), pixelHeader(design));
     return EXIT_SUCCESS;
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QImage>
 #include <QPixmap>
 #include <QStringList>
 #include <QWidget>
@@ -9,11 +10,9 @@
 #include <algorithm>
 #include <cmath>
 
-// Compiled in rather than read through the image reader, which would load and ask every image plugin before the
-// window could show; the desktop icons are rendered from the same file at build time.
-namespace icon_data {
-#include "resources/kalendix.xpm"
-} // namespace icon_data
+// The icon's pixels, rendered at build time from the same design as the desktop icons: compiled in, rather than read
+// through an image reader, which would load and ask every image plugin before the window could show.
+#include "kalendix_icon_pixels.h"
 
 namespace kalendix {
 
@@ -145,7 +144,9 @@ Look Look::ofThisMachine()
 
 QIcon programIcon()
 {
-    return QIcon(QPixmap(icon_data::kalendix));
+    const QImage design(reinterpret_cast<const uchar*>(icon_pixels::argb), icon_pixels::size, icon_pixels::size,
+                        QImage::Format_ARGB32);
+    return QIcon(QPixmap::fromImage(design));
 }
 
 } // namespace kalendix

@@ -51,6 +51,8 @@ if grep -q QT_SCALE_FACTOR "$scratch/err"; then
     failed=$((failed + 1))
     echo "FAIL: a usable scale factor was reported"
 fi
+# Qt's own words, read when first asked for, are Russian.
+grep -qF 'qt words: &Отменить действие' "$scratch/out" || { failed=$((failed + 1)); echo "FAIL: Qt's words are not Russian"; }
 check "no fonts" 0 "Install the fonts-paratype package" \
     env QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE="$scratch/fonts.conf" "$scripted" run
 grep -q '^days: [0-9]\+$' "$scratch/out" || { failed=$((failed + 1)); echo "FAIL: no fonts: the run did not finish"; }

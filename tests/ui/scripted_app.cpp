@@ -69,6 +69,8 @@ int main(int argc, char* argv[])
     QObject::connect(&resultWatcher, &QTimer::timeout, &app, [&] {
         if (!days->text().isEmpty()) {
             std::printf("days: %s\n", qUtf8Printable(days->text()));
+            // Qt's own words, as the boxes' context menus show them.
+            std::printf("qt words: %s\n", qUtf8Printable(QCoreApplication::translate("QLineEdit", "&Undo")));
             if (mode == QLatin1String("session") || showcase) {
                 window.findChild<QAction*>(QStringLiteral("Ст"))->trigger();
                 window.millenniumWindow()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
