@@ -10,7 +10,7 @@ ResultBox::ResultBox(QWidget* parent)
     // Numbers and plain Russian words need no shaping, and the line edit lays its whole text out again on every key:
     // for a pasted megabyte shaping alone would cost most of a key's time.
     QFont unshaped = font();
-    unshaped.setStyleStrategy(QFont::PreferNoShaping);
+    unshaped.setStyleStrategy(QFont::StyleStrategy(unshaped.styleStrategy() | QFont::PreferNoShaping));
     setFont(unshaped);
 }
 
