@@ -3,7 +3,7 @@
 #include "about_info.h"
 #include "look.h"
 #include "screen_placement.h"
-#include "taskbar.h"
+#include "window_system.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "look.h"
 #include "runtime_error.h"
 #include "screen_placement.h"
-#include "taskbar.h"
+#include "window_system.h"
 
 #include "core/millennium.h"
 

@@ -1,12 +1,13 @@
 #include "screen_placement.h"
 
+#include "window_system.h"
+
 #include "core/placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
-#include <QWindow>
 
 namespace kalendix {
 
@@ -23,11 +24,9 @@ QRect centredFrame(const QRect& /*screen*/, const QRect& available, QSize size, 
 
 void placeWindow(QWidget* window, const FrameDesign& design)
 {
-    // The platform window is made here rather than when shown, so that its frame's margins are known where the
-    // platform knows them in advance. An X11 window manager decorates a window only once it is mapped: there the
-    // client area is placed, and the manager keeps the frame it adds on the screen.
+    // The platform window is made here rather than when shown, so that the window system can tell its frame.
     window->winId();
-    const QMargins margins = window->windowHandle()->frameMargins();
+    const QMargins margins = frameMarginsBeforeShowing(window);
     const QScreen* screen = window->screen();
     if (!screen)
         screen = QGuiApplication::primaryScreen();

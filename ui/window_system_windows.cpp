@@ -1,7 +1,8 @@
-#include "taskbar.h"
+#include "window_system.h"
 
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <shobjidl.h>
 #include <windows.h>
@@ -21,6 +22,13 @@ void keepOffTaskbar(QWidget* window)
             taskbar->DeleteTab(reinterpret_cast<HWND>(window->winId()));
         taskbar->Release();
     });
+}
+
+QMargins frameMarginsBeforeShowing(QWidget* window)
+{
+    // This window system decorates a window as it is made, and Qt knows the frame from then on.
+    const QWindow* handle = window->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
 }
 
 } // namespace kalendix
