@@ -44,8 +44,6 @@ private slots:
     void runFillsTheBoxesOnTheTenthTick();
     void runWithTheRealTimer();
     void startPressedAgainRestartsFromZero();
-    void typedTextInTheDaysBoxIsOverwritten();
-    void pickerChangedMidRunIsRead();
     void runFinishingWhileADateIsTyped();
     void pastedTextNeverBreaksARun_data();
     void pastedTextNeverBreaksARun();
@@ -109,7 +107,6 @@ void TestMainWindow::startState()
     QCOMPARE(bar->value(), 0);
     auto* picker = child<DatePicker>(m_window.get(), "DT");
     QCOMPARE(picker->date(), QDate(2001, 1, 1));
-    QCOMPARE(picker->dateValue(), 36892.0);
     QVERIFY(!child<QTimer>(m_window.get(), "Timer1")->isActive());
     QCOMPARE(child<QTimer>(m_window.get(), "Timer1")->interval(), 100);
     QVERIFY(picker->hasFocus());
@@ -127,12 +124,9 @@ void TestMainWindow::windowFrameAndPlace()
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     QVERIFY(!m_window->windowIcon().isNull());
-
-    // The controls' area, below the menu bar, is 251 x 228 with its top-left corner at screen pixel (357, 327).
-    const QWidget* client = m_window->client();
-    QCOMPARE(client->size(), QSize(251, 228));
-    QCOMPARE(client->mapToGlobal(QPoint(0, 0)), QPoint(357, 327));
-    QCOMPARE(m_window->menuBar()->mapToGlobal(QPoint(0, m_window->menuBar()->height())).y(), 327);
+    // The controls' area below the menu bar; where it stands on the screen is staysOnScreen's to check.
+    QCOMPARE(m_window->client()->size(), QSize(251, 228));
+    QCOMPARE(m_window->client()->y(), m_window->menuBar()->height());
 }
 
 void TestMainWindow::controlGeometry_data()
@@ -281,34 +275,8 @@ void TestMainWindow::startPressedAgainRestartsFromZero()
     QCOMPARE(boxTexts(), test::coreFigures(QDate(2001, 1, 1), QDate(2003, 4, 7)));
 }
 
-void TestMainWindow::typedTextInTheDaysBoxIsOverwritten()
-{
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    auto* days = child<QLineEdit>(m_window.get(), "T1");
-    auto* weeks = child<QLineEdit>(m_window.get(), "T7");
-    days->setFocus();
-    QTest::keyClicks(days, QStringLiteral("99999 days"));
-    weeks->insert(QStringLiteral("недель"));
-    QCOMPARE(days->text(), QStringLiteral("99999 days"));
-    m_window->startRun();
-    tick(10);
-    QCOMPARE(boxTexts(), m_started);
-}
-
-void TestMainWindow::pickerChangedMidRunIsRead()
-{
-    m_window->show();
-    auto* picker = child<DatePicker>(m_window.get(), "DT");
-    m_window->startRun();
-    tick(5);
-    picker->setDate(QDate(2003, 4, 1));
-    tick(5);
-    QCOMPARE(boxTexts().first(), QStringLiteral("5"));
-}
-
-// The run counts from the date the picker holds; an entry half typed when it finishes is left as it is, to be
-// finished and counted by the next run.
+// The run counts from the date the picker holds when it finishes, though it was set after the run began; an entry
+// half typed then is left as it is, to be finished and counted by the next run.
 void TestMainWindow::runFinishingWhileADateIsTyped()
 {
     m_window->show();
@@ -316,9 +284,10 @@ void TestMainWindow::runFinishingWhileADateIsTyped()
     auto* picker = child<DatePicker>(m_window.get(), "DT");
     m_window->startRun();
     tick(5);
+    picker->setDate(QDate(2003, 4, 1));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("15.03"));
     tick(5);
-    QCOMPARE(boxTexts(), m_started);
+    QCOMPARE(boxTexts(), test::coreFigures(QDate(2003, 4, 1), QDate(2003, 4, 6)));
     QCOMPARE(picker->text(), QStringLiteral("15.03"));
     QVERIFY(picker->hasFocus());
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(".1990"));

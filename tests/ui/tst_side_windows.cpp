@@ -38,6 +38,13 @@ int inkIn(const QImage& image, const QRect& area)
     return ink;
 }
 
+// The side window a menu command opens, while it exists.
+QWidget* sideWindow(const Form1& window, const QString& action)
+{
+    return action == QStringLiteral("Ст") ? static_cast<QWidget*>(window.millenniumWindow())
+                                          : static_cast<QWidget*>(window.aboutWindow());
+}
+
 void trigger(Form1& window, const char* actionName)
 {
     auto* action = window.findChild<QAction*>(QString::fromUtf8(actionName));
@@ -105,8 +112,7 @@ void TestSideWindows::oneWindowPerCommand()
         trigger(*m_window, action.toUtf8().constData());
     QCOMPARE(countVisible(className), 1);
     // Modeless and without an owner: the main window stays usable beside it.
-    QWidget* side = action == QStringLiteral("Ст") ? static_cast<QWidget*>(m_window->millenniumWindow())
-                                                   : static_cast<QWidget*>(m_window->aboutWindow());
+    QWidget* side = sideWindow(*m_window, action);
     QVERIFY(side);
     QVERIFY(!side->parentWidget());
     QVERIFY(!side->isModal());
@@ -129,10 +135,7 @@ void TestSideWindows::reopeningAfterCloseGivesAFreshCentredWindow_data()
 void TestSideWindows::reopeningAfterCloseGivesAFreshCentredWindow()
 {
     QFETCH(QString, action);
-    const auto current = [&]() -> QWidget* {
-        return action == QStringLiteral("Ст") ? static_cast<QWidget*>(m_window->millenniumWindow())
-                                              : static_cast<QWidget*>(m_window->aboutWindow());
-    };
+    const auto current = [&] { return sideWindow(*m_window, action); };
     trigger(*m_window, action.toUtf8().constData());
     QWidget* first = current();
     QVERIFY(QTest::qWaitForWindowExposed(first));
@@ -310,8 +313,7 @@ void TestSideWindows::programOutlivesTheMainWindow()
         m_window->close();
         QTimer::singleShot(300, qApp, [&] {
             stillRunning = true;
-            QWidget* side = action == QStringLiteral("Ст") ? static_cast<QWidget*>(m_window->millenniumWindow())
-                                                           : static_cast<QWidget*>(m_window->aboutWindow());
+            QWidget* side = sideWindow(*m_window, action);
             QVERIFY(side && side->isVisible());
             side->close();
         });
@@ -329,8 +331,7 @@ void TestSideWindows::staysOnScreen()
 {
     QFETCH(QString, action);
     trigger(*m_window, action.toUtf8().constData());
-    QWidget* window = action == QStringLiteral("Ст") ? static_cast<QWidget*>(m_window->millenniumWindow())
-                                                     : static_cast<QWidget*>(m_window->aboutWindow());
+    QWidget* window = sideWindow(*m_window, action);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const QSize frameSize = window->size().grownBy(window->windowHandle()->frameMargins());
     const QRect area = window->screen()->availableGeometry();
