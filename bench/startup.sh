@@ -55,10 +55,10 @@ row() { # CAPTION FIELD TARGET
     local b t k
     b=$(median bare "$2") t=$(median text "$2") k=$(median kalendix "$2")
     awk -v c="$1" -v b="$b" -v t="$t" -v k="$k" -v target="$3" 'BEGIN {
-        printf "%-28s %10.1f %10.1f %10.1f %8.2f %12.2f %7s\n", c, b, t, k, k / b, k / t, target }'
+        printf "%-28s %10.1f %10.1f %10.1f %8.3f %12.3f %7s\n", c, b, t, k, k / b, k / t, target }'
 }
-row "exec to window mapped, ms" map_ms 1.15
-row "peak resident memory, KiB" maxrss_kib 1.08
+row "exec to window mapped, ms" map_ms 1.10
+row "peak resident memory, KiB" maxrss_kib 1.05
 
 # Idle cost: start the program, press Start>> (Enter), let the run finish, then count CPU time over ten seconds.
 "$kalendix" &

@@ -2,11 +2,15 @@
 
 #include "look.h"
 
+#include <QHash>
 #include <QIconEngine>
+#include <QImage>
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QPointer>
 #include <QStyleOption>
+
+#include <algorithm>
 
 namespace kalendix {
 
@@ -76,19 +80,59 @@ QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
     return QProxyStyle::standardIcon(standardIcon, option, widget);
 }
 
+size_t qHash(const ProgramStyle::FaceKey& key, size_t seed)
+{
+    return qHashMulti(seed, int(key.face), key.state, key.palette, key.size.width(), key.size.height());
+}
+
+template <typename Draw> QColor ProgramStyle::drawnFace(const QStyleOption* option, Face face, Draw draw) const
+{
+    const bool button = face == Face::Button;
+    const QColor fallback = option->palette.color(button ? QPalette::Button : QPalette::Base);
+    const FaceKey key{face, quint32(option->state), option->palette.cacheKey(), option->rect.size()};
+    if (const auto known = m_drawnFaces.constFind(key); known != m_drawnFaces.cend())
+        return *known;
+    // The face as the style draws it, not as the palette says: native styles paint some controls in colours of
+    // their own. The most common colour of the element drawn once aside, kept for every paint after.
+    QColor found = fallback;
+    QImage image(option->rect.size(), QImage::Format_ARGB32_Premultiplied);
+    if (!image.isNull()) {
+        image.fill(Qt::transparent);
+        QPainter aside(&image);
+        aside.translate(-option->rect.topLeft());
+        draw(&aside);
+        aside.end();
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(line[x]) == 255)
+                    ++counts[line[x]];
+        }
+        if (!counts.isEmpty())
+            found = QColor::fromRgb(std::max_element(counts.cbegin(), counts.cend()).key());
+    }
+    // The palettes and states a program meets are few; a bound keeps a long session from collecting stale ones.
+    if (m_drawnFaces.size() >= 64)
+        m_drawnFaces.clear();
+    m_drawnFaces.insert(key, found);
+    return found;
+}
+
 template <typename Draw>
-void ProgramStyle::drawMarked(const QStyleOption* option, QPainter* painter, bool button, Draw draw) const
+void ProgramStyle::drawMarked(const QStyleOption* option, QPainter* painter, Face face, Draw draw) const
 {
     ++m_depth;
-    draw();
+    draw(painter);
     if (m_depth == 1 && (option->state & State_HasFocus) && !option->rect.isEmpty()) {
+        const bool button = face == Face::Button;
         // The text colour, not the highlight: a default button's outline is already drawn in the highlight colour.
         const QColor text = option->palette.color(button ? QPalette::ButtonText : QPalette::Text);
-        const QColor face = option->palette.color(button ? QPalette::Button : QPalette::Base);
+        const QColor shown = drawnFace(option, face, draw);
         QColor ring = text;
-        if (contrastRatio(text, face) < 3.0)
-            ring = contrastRatio(Qt::black, face) >= contrastRatio(Qt::white, face) ? QColor(Qt::black)
-                                                                                    : QColor(Qt::white);
+        if (contrastRatio(text, shown) < 3.0)
+            ring = contrastRatio(Qt::black, shown) >= contrastRatio(Qt::white, shown) ? QColor(Qt::black)
+                                                                                      : QColor(Qt::white);
         painter->save();
         QPen pen(ring, focusRingWidth);
         pen.setJoinStyle(Qt::MiterJoin);
@@ -106,13 +150,13 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element,
                                  QPainter* painter,
                                  const QWidget* widget) const
 {
-    const auto draw = [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); };
+    const auto draw = [&](QPainter* target) { QProxyStyle::drawPrimitive(element, option, target, widget); };
     // A frameless line edit is the inner editor of a field drawn around it, which carries the ring itself.
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
     if (element == PE_PanelLineEdit && frame && frame->lineWidth > 0)
-        drawMarked(option, painter, false, draw);
+        drawMarked(option, painter, Face::Field, draw);
     else
-        draw();
+        draw(painter);
 }
 
 void ProgramStyle::drawControl(ControlElement element,
@@ -120,11 +164,11 @@ void ProgramStyle::drawControl(ControlElement element,
                                QPainter* painter,
                                const QWidget* widget) const
 {
-    const auto draw = [&] { QProxyStyle::drawControl(element, option, painter, widget); };
+    const auto draw = [&](QPainter* target) { QProxyStyle::drawControl(element, option, target, widget); };
     if (element == CE_PushButton)
-        drawMarked(option, painter, true, draw);
+        drawMarked(option, painter, Face::Button, draw);
     else
-        draw();
+        draw(painter);
 }
 
 void ProgramStyle::drawComplexControl(ComplexControl control,
@@ -132,11 +176,11 @@ void ProgramStyle::drawComplexControl(ComplexControl control,
                                       QPainter* painter,
                                       const QWidget* widget) const
 {
-    const auto draw = [&] { QProxyStyle::drawComplexControl(control, option, painter, widget); };
+    const auto draw = [&](QPainter* target) { QProxyStyle::drawComplexControl(control, option, target, widget); };
     if (control == CC_ComboBox)
-        drawMarked(option, painter, false, draw);
+        drawMarked(option, painter, Face::Field, draw);
     else
-        draw();
+        draw(painter);
 }
 
 } // namespace kalendix

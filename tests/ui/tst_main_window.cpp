@@ -652,14 +652,15 @@ void TestMainWindow::focusIsVisible()
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     auto* target = child<QWidget>(m_window.get(), control.toLatin1().constData());
-    // The picker's field is in its control's own entry colour, not in the window's face around it.
-    const QColor entryColour = QApplication::palette(target).color(QPalette::Base);
+    // The picker's field is in the platform's entry colour, not in the window's face around it (which the dark
+    // palette above makes the same colour).
     auto* field = control == QLatin1String("DT") ? target->findChild<QLineEdit*>() : nullptr;
-    const QColor fieldColour = field ? field->grab().toImage().pixelColor(1, 1) : entryColour;
+    const QColor fieldColour = field ? field->grab().toImage().pixelColor(1, 1) : QColor();
     const bool seen = test::showsFocusMark(target);
     QApplication::setPalette(light);
     QVERIFY(seen);
-    QCOMPARE(fieldColour, entryColour);
+    if (field && !dark)
+        QCOMPARE(fieldColour, QApplication::palette(field).color(QPalette::Base));
 }
 
 void TestMainWindow::staysOnScreen()

@@ -42,8 +42,9 @@ void TestRuntimeError::normalRunEndsCleanly()
     const QString output = QString::fromUtf8(process->readAllStandardOutput());
     QCOMPARE(process->exitStatus(), QProcess::NormalExit);
     QCOMPARE(process->exitCode(), 0);
-    QVERIFY2(output.contains(QRegularExpression(QStringLiteral("^days: [0-9]+$"), QRegularExpression::MultilineOption)),
-             qPrintable(output));
+    QVERIFY2(
+        output.contains(QRegularExpression(QStringLiteral("^days: [0-9]+\\r?$"), QRegularExpression::MultilineOption)),
+        qPrintable(output));
     QVERIFY2(!output.contains(QStringLiteral("box title:")), qPrintable(output));
 }
 
