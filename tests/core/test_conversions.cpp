@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -13,21 +12,6 @@
 namespace {
 
 using namespace kalendix;
-
-TEST(DateValue, KnownDates)
-{
-    const struct
-    {
-        int year, month, day;
-        double expected;
-    } cases[] = {
-        {1899, 12, 30, 0},     {1899, 12, 31, 1},       {1899, 12, 29, -1},   {1900, 1, 1, 2},
-        {1900, 3, 1, 61},      {2001, 1, 1, 36892},     {2003, 4, 6, 37717},  {1001, 1, 1, -328351},
-        {1601, 1, 1, -109205}, {9999, 12, 31, 2958465}, {2000, 2, 29, 36585}, {2026, 12, 6, 46362},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(dateValue(c.year, c.month, c.day), c.expected) << c.year << "-" << c.month << "-" << c.day;
-}
 
 TEST(DateValue, RejectsDatesThatDoNotExist)
 {
@@ -39,12 +23,13 @@ TEST(DateValue, RejectsDatesThatDoNotExist)
         EXPECT_THROW(dateValue(c.year, c.month, c.day), std::invalid_argument) << c.year << "-" << c.month;
 }
 
-// Every day the date picker accepts, against the standard library's own calendar.
-TEST(DateValue, MatchesChronoOverThePickersWholeRange)
+// Every day the program counts from or to, the eve of the second millennium included, against the standard
+// library's own calendar.
+TEST(DateValue, MatchesChrono)
 {
     using namespace std::chrono;
     const sys_days epoch = year{1899} / December / 30;
-    const sys_days first = year{1601} / January / 1;
+    const sys_days first = year{1000} / December / 31;
     const sys_days last = year{9999} / December / 31;
     int mismatches = 0;
     for (sys_days day = first; day <= last; day += days{1}) {
@@ -60,47 +45,14 @@ TEST(DateValue, MatchesChronoOverThePickersWholeRange)
     EXPECT_EQ(mismatches, 0);
 }
 
-// The zone cases set TZ to IANA names, which only a POSIX C library reads; the Windows runtime would quietly use UTC
-// and let some cases pass by chance, so there they are skipped, saying why.
-#ifdef _WIN32
-class LocalDate : public ::testing::Test
-{
-protected:
-    void SetUp() override { GTEST_SKIP() << "the Windows C runtime reads no IANA zone names from TZ"; }
-    static void useZone(const char*) {}
-};
-#else
-class LocalDate : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        if (const char* tz = std::getenv("TZ"))
-            m_savedZone = tz;
-    }
-    void TearDown() override
-    {
-        if (m_savedZone)
-            setenv("TZ", m_savedZone->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    static void useZone(const char* zone)
-    {
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-
-private:
-    std::optional<std::string> m_savedZone;
-};
-#endif
-
 // The date a zone shows at an instant, including days that daylight saving time shortens, lengthens or starts at
-// midnight, and the day Samoa skipped.
-TEST_F(LocalDate, IsTheCalendarDateOfTheZoneAtMidnight)
+// midnight, and the day Samoa skipped. The zones are IANA names in TZ, which only a POSIX C library reads; the Windows
+// runtime would quietly use UTC and let some cases pass by chance, so there they are skipped, saying why.
+TEST(LocalDate, IsTheCalendarDateOfTheZoneAtMidnight)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "the Windows C runtime reads no IANA zone names from TZ";
+#else
     const struct
     {
         const char* zone;
@@ -122,19 +74,19 @@ TEST_F(LocalDate, IsTheCalendarDateOfTheZoneAtMidnight)
         {"Australia/Lord_Howe", 1696087800, 2023, 10, 1}, // half-hour shift at 02:00
         {"America/St_Johns", 1699155000, 2023, 11, 5},    // UTC-03:30, the day summer time ended
     };
+    const char* zone = std::getenv("TZ");
+    const std::optional<std::string> saved = zone ? std::optional<std::string>(zone) : std::nullopt;
     for (const auto& c : cases) {
-        useZone(c.zone);
+        setenv("TZ", c.zone, 1);
+        tzset();
         EXPECT_EQ(localDateValue(c.instant), dateValue(c.year, c.month, c.day)) << c.zone << " at " << c.instant;
     }
-}
-
-TEST_F(LocalDate, TodayIsAWholeDay)
-{
-    for (const char* zone : {"UTC", "Pacific/Kiritimati", "America/St_Johns", "Asia/Kathmandu"}) {
-        useZone(zone);
-        const double today = todayDate();
-        EXPECT_EQ(today, std::trunc(today)) << zone;
-    }
+    if (saved)
+        setenv("TZ", saved->c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
+#endif
 }
 
 TEST(FormatNumber, WholeValuesArePlainDigits)
@@ -235,6 +187,7 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart)
         {"12abc", 12},
         {"1\r2", 1},
         {"007", 7},
+        {"999999999999999", 999999999999999},
         {"0", 0},
         {"1E-400", 0},
         {"0E999999999999999999999", 0},
@@ -253,12 +206,6 @@ TEST(LeadingNumber, LongTextsAndOverflow)
     EXPECT_THROW(leadingNumber("-1E400"), std::overflow_error);
     EXPECT_THROW(leadingNumber(std::string(400, '9')), std::overflow_error);
     EXPECT_THROW(leadingNumber("1E99999999999999999999"), std::overflow_error);
-}
-
-TEST(LeadingNumber, RoundTripsEveryFormattedWholeNumber)
-{
-    for (double value : {0.0, 1.0, -1.0, 9470.0, -328351.0, 255611376000.0, 999999999999999.0})
-        EXPECT_EQ(leadingNumber(formatNumber(value, ".")), value);
 }
 
 TEST(RoundToLong, HalvesGoToTheEvenNeighbour)

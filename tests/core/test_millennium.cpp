@@ -8,15 +8,6 @@ namespace {
 
 using namespace kalendix;
 
-TEST(PrintedNumber, SignTakesTheLeadingSpace)
-{
-    EXPECT_EQ(printedNumber(9470), " 9470 ");
-    EXPECT_EQ(printedNumber(0), " 0 ");
-    EXPECT_EQ(printedNumber(-0.0), " 0 ");
-    EXPECT_EQ(printedNumber(-1), "-1 ");
-    EXPECT_EQ(printedNumber(-328351), "-328351 ");
-}
-
 TEST(MillenniumLines, Examples)
 {
     const struct

@@ -28,9 +28,8 @@ check() { # description actual expected
     fi
 }
 
-reference=$(LC_ALL=C.UTF-8 "$probe" 2001-01-01 2026-12-07)
-reference_figures=$(sed -n 's/^figures //p' <<<"$reference")
-check "figures under C.UTF-8" "$reference_figures" "9471 818294400 227304 13638240 25 315 1353"
+# The figures themselves are core's tables' to check; here each locale shows those of the plain C locale.
+reference_figures=$(LC_ALL=C "$probe" 2001-01-01 2026-12-07 | sed -n 's/^figures //p')
 for setting in C.UTF-8:. ru_RU.UTF-8:, de_DE.UTF-8:,; do
     locale=${setting%:*}
     separator=${setting##*:}

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cmath>
 #include <utility>
 
 using namespace kalendix;
@@ -38,6 +39,20 @@ int inkIn(const QImage& image, const QRect& area)
     return ink;
 }
 
+// WCAG 2 contrast ratio, 1 (none) to 21 (black on white), worked out apart from the program's own.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double channel) {
+            return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 // The side window a menu command opens, while it exists.
 QWidget* sideWindow(const Form1& window, const QString& action)
 {
@@ -45,12 +60,9 @@ QWidget* sideWindow(const Form1& window, const QString& action)
                                           : static_cast<QWidget*>(window.aboutWindow());
 }
 
-void trigger(Form1& window, const char* actionName)
+void trigger(const Form1& window, const QString& action)
 {
-    auto* action = window.findChild<QAction*>(QString::fromUtf8(actionName));
-    if (!action)
-        qFatal("no action %s", actionName);
-    action->trigger();
+    child<QAction>(&window, action.toUtf8().constData())->trigger();
 }
 
 } // namespace
@@ -65,18 +77,17 @@ private slots:
 
     void oneWindowPerCommand_data();
     void oneWindowPerCommand();
-    void reopeningAfterCloseGivesAFreshCentredWindow_data();
-    void reopeningAfterCloseGivesAFreshCentredWindow();
     void millenniumWindowLayout();
     void pressPrintsTwoLines();
-    void printedLinesSurviveAnExpose();
-    void printedLinesFitTheWindow();
+    void printedLinesAreDrawnWhole();
     void aboutWindowLayout();
     void exitClosesEveryWindowAndEndsTheProgram();
     void programOutlivesTheMainWindow_data();
     void programOutlivesTheMainWindow();
     void staysOnScreen_data();
     void staysOnScreen();
+    void fixedInksStayReadable_data();
+    void fixedInksStayReadable();
 
 private:
     test::FixedClock m_today;
@@ -109,7 +120,7 @@ void TestSideWindows::oneWindowPerCommand()
     QFETCH(QString, action);
     QFETCH(QString, className);
     for (int i = 0; i < 3; ++i)
-        trigger(*m_window, action.toUtf8().constData());
+        trigger(*m_window, action);
     QCOMPARE(countVisible(className), 1);
     // Modeless and without an owner: the main window stays usable beside it.
     QWidget* side = sideWindow(*m_window, action);
@@ -122,36 +133,23 @@ void TestSideWindows::oneWindowPerCommand()
     // A minimised window comes back too: it has no taskbar button of its own to be found by.
     side->showMinimized();
     QTRY_VERIFY(side->isMinimized());
-    trigger(*m_window, action.toUtf8().constData());
+    trigger(*m_window, action);
     QTRY_VERIFY(!side->isMinimized());
     QVERIFY(side->isVisible());
-}
 
-void TestSideWindows::reopeningAfterCloseGivesAFreshCentredWindow_data()
-{
-    oneWindowPerCommand_data();
-}
-
-void TestSideWindows::reopeningAfterCloseGivesAFreshCentredWindow()
-{
-    QFETCH(QString, action);
-    const auto current = [&] { return sideWindow(*m_window, action); };
-    trigger(*m_window, action.toUtf8().constData());
-    QWidget* first = current();
-    QVERIFY(QTest::qWaitForWindowExposed(first));
-    if (auto* millennium = qobject_cast<Form3*>(first))
+    // Closed, moved and filled as it was, it is made afresh by the next command: empty, and centred by the frame the
+    // user sees, title bar included.
+    if (auto* millennium = qobject_cast<Form3*>(side))
         millennium->showMillennia();
-    first->move(first->pos() + QPoint(40, 30));
-    first->close();
-    QTRY_VERIFY(!current());
-
-    trigger(*m_window, action.toUtf8().constData());
-    QWidget* second = current();
-    QVERIFY(second);
-    // Centred by the frame the user sees, title bar included.
+    side->move(side->pos() + QPoint(40, 30));
+    side->close();
+    QTRY_VERIFY(!sideWindow(*m_window, action));
+    trigger(*m_window, action);
+    QWidget* fresh = sideWindow(*m_window, action);
+    QVERIFY(fresh);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY((second->frameGeometry().center() - screen.center()).manhattanLength() <= 2);
-    if (auto* millennium = qobject_cast<Form3*>(second))
+    QVERIFY((fresh->frameGeometry().center() - screen.center()).manhattanLength() <= 2);
+    if (auto* millennium = qobject_cast<Form3*>(fresh))
         QVERIFY(millennium->printedLines().isEmpty());
 }
 
@@ -180,14 +178,15 @@ void TestSideWindows::pressPrintsTwoLines()
 {
     trigger(*m_window, "Ст");
     Form3* window = m_window->millenniumWindow();
-    QVERIFY(window->printedLines().isEmpty());
+    // Painted, not held by a control: a screen reader reads them as the window's description.
+    QAccessibleInterface* readOut = test::accessible(window);
+    QVERIFY(readOut->text(QAccessible::Description).isEmpty());
     QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
     const QStringList expected = test::coreMillenniumLines(QDate(2026, 12, 6));
     QCOMPARE(window->printedLines(), expected);
-    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
-    QCOMPARE(window->printedLines(), expected);
+    QCOMPARE(readOut->text(QAccessible::Description), expected.join(QLatin1Char('\n')));
 
-    // The button always holds the focus; Enter, keypad Enter and Space press it.
+    // The button always holds the focus; Enter, keypad Enter and Space press it, and each press prints the lines anew.
     for (const auto& [key, modifiers] :
          {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier},
           std::pair{Qt::Key_Space, Qt::NoModifier}}) {
@@ -195,6 +194,7 @@ void TestSideWindows::pressPrintsTwoLines()
         QTest::keyClick(child<QPushButton>(window, "Command1"), key, modifiers);
         QCOMPARE(pressed.count(), 1);
     }
+    QCOMPARE(window->printedLines(), expected);
 
     // After midnight both counts grow by one.
     m_today.set(2026, 12, 7);
@@ -202,7 +202,8 @@ void TestSideWindows::pressPrintsTwoLines()
     QCOMPARE(window->printedLines(), test::coreMillenniumLines(QDate(2026, 12, 7)));
 }
 
-void TestSideWindows::printedLinesSurviveAnExpose()
+// The lines at their widest: inside the window, above its button, and drawn again the same after an expose.
+void TestSideWindows::printedLinesAreDrawnWhole()
 {
     trigger(*m_window, "Ст");
     Form3* window = m_window->millenniumWindow();
@@ -210,28 +211,20 @@ void TestSideWindows::printedLinesSurviveAnExpose()
     const QRect printArea(0, 0, window->width(), 36);
     QCOMPARE(inkIn(window->grab().toImage(), printArea), 0);
 
+    m_today.set(9999, 12, 31);
     window->showMillennia();
+    const QFontMetrics metrics(window->font());
+    for (const QString& line : window->printedLines())
+        QVERIFY2(metrics.horizontalAdvance(line) <= window->width(), qPrintable(line));
+    QVERIFY(2 * metrics.height() <= child<QPushButton>(window, "Command1")->geometry().top() + 2);
     const QImage printed = window->grab().toImage();
     QVERIFY(inkIn(printed, printArea) > 100);
-    // Hidden and shown again, as when another window covers it: the text is drawn again, the same.
+    // Hidden and shown again, as when another window covers it.
     window->hide();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     window->repaint();
     QCOMPARE(window->grab().toImage().copy(printArea), printed.copy(printArea));
-}
-
-void TestSideWindows::printedLinesFitTheWindow()
-{
-    trigger(*m_window, "Ст");
-    Form3* window = m_window->millenniumWindow();
-    m_today.set(9999, 12, 31);
-    window->showMillennia();
-    const QFontMetrics metrics(window->font());
-    const QRect button = child<QPushButton>(window, "Command1")->geometry();
-    for (const QString& line : window->printedLines())
-        QVERIFY2(metrics.horizontalAdvance(line) <= window->width(), qPrintable(line));
-    QVERIFY(2 * metrics.height() <= button.top() + 2);
 }
 
 void TestSideWindows::aboutWindowLayout()
@@ -248,6 +241,7 @@ void TestSideWindows::aboutWindowLayout()
     auto* picture = child<QLabel>(window, "Picture1");
     QCOMPARE(picture->geometry(), QRect(8, 8, 89, 121));
     QCOMPARE(picture->pixmap().size(), QSize(89, 122));
+    QCOMPARE(test::accessible(picture)->text(QAccessible::Name), QStringLiteral("Фотография автора"));
 
     auto* frame = child<QGroupBox>(window, "Frame1");
     QCOMPARE(frame->geometry(), QRect(104, 0, 201, 129));
@@ -309,7 +303,7 @@ void TestSideWindows::programOutlivesTheMainWindow()
     QFETCH(QString, action);
     bool stillRunning = false;
     const int status = test::runEventLoop([&] {
-        trigger(*m_window, action.toUtf8().constData());
+        trigger(*m_window, action);
         m_window->close();
         QTimer::singleShot(300, qApp, [&] {
             stillRunning = true;
@@ -330,7 +324,7 @@ void TestSideWindows::staysOnScreen_data()
 void TestSideWindows::staysOnScreen()
 {
     QFETCH(QString, action);
-    trigger(*m_window, action.toUtf8().constData());
+    trigger(*m_window, action);
     QWidget* window = sideWindow(*m_window, action);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const QSize frameSize = window->size().grownBy(window->windowHandle()->frameMargins());
@@ -340,6 +334,38 @@ void TestSideWindows::staysOnScreen()
         frameSize);
     const QString fault = test::placementFault(window, centred);
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
+}
+
+void TestSideWindows::fixedInksStayReadable_data()
+{
+    QTest::addColumn<QColor>("ink");
+    QTest::addColumn<QColor>("face");
+    QTest::addColumn<bool>("unchanged");
+    const QColor black(0, 0, 0), navy(0, 0, 128), blue(0, 0, 255);
+    const QColor classicFace(212, 208, 200), fusionFace(239, 239, 239), darkFace(53, 53, 53), blackFace(0, 0, 0);
+    QTest::newRow("black on the classic face") << black << classicFace << true;
+    QTest::newRow("navy on the classic face") << navy << classicFace << true;
+    QTest::newRow("blue on Fusion's face") << blue << fusionFace << true;
+    QTest::newRow("black on a dark face") << black << darkFace << false;
+    QTest::newRow("navy on a dark face") << navy << darkFace << false;
+    QTest::newRow("blue on a dark face") << blue << darkFace << false;
+    QTest::newRow("blue on black") << blue << blackFace << false;
+}
+
+void TestSideWindows::fixedInksStayReadable()
+{
+    QFETCH(QColor, ink);
+    QFETCH(QColor, face);
+    QFETCH(bool, unchanged);
+    const QColor shown = readableOn(ink, face);
+    if (unchanged) {
+        QCOMPARE(shown, ink);
+        return;
+    }
+    QVERIFY2(contrast(shown, face) >= 4.5, qPrintable(QStringLiteral("contrast %1").arg(contrast(shown, face))));
+    // Still the same hue: navy and blue stay blue.
+    if (ink.hslSaturationF() > 0)
+        QCOMPARE(shown.toHsl().hslHue(), ink.toHsl().hslHue());
 }
 
 KALENDIX_WIDGET_TEST_MAIN(TestSideWindows)

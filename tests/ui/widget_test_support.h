@@ -7,8 +7,10 @@
 #include "ui/clock.h"
 #include "ui/look.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDate>
+#include <QDebug>
 #include <QHash>
 #include <QImage>
 #include <QScreen>
@@ -20,7 +22,6 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
-#include <utility>
 
 namespace kalendix::test {
 
@@ -69,6 +70,14 @@ template <typename T> T* child(const QObject* parent, const char* name)
     return found;
 }
 
+inline QAccessibleInterface* accessible(QObject* object)
+{
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(object);
+    if (!interface)
+        qFatal("no accessible interface for %s", qPrintable(object->objectName()));
+    return interface;
+}
+
 // Whether a control with the focus shows a mark a user sees at a glance: along its whole edge, pixels that changed
 // with the focus and contrast at least 3:1 with the control's face, its most common colour.
 inline bool showsFocusMark(QWidget* control)
@@ -101,35 +110,25 @@ inline QString placementFault(const QWidget* window, const QRect& designedFrame)
 {
     const QRect frame = window->frameGeometry();
     const QRect area = window->screen()->availableGeometry();
-    const auto describe = [&] {
-        return QStringLiteral("frame %1,%2 %3x%4 in area %5,%6 %7x%8")
-            .arg(frame.x())
-            .arg(frame.y())
-            .arg(frame.width())
-            .arg(frame.height())
-            .arg(area.x())
-            .arg(area.y())
-            .arg(area.width())
-            .arg(area.height());
-    };
+    QString where;
+    QDebug(&where) << frame << "in the area" << area;
     if (frame.size() != designedFrame.size())
-        return QStringLiteral("frame size changed: ") + describe();
+        return QStringLiteral("frame size changed: ") + where;
     if (area.contains(designedFrame))
-        return frame == designedFrame ? QString() : QStringLiteral("moved though it fits: ") + describe();
+        return frame == designedFrame ? QString() : QStringLiteral("moved though it fits: ") + where;
     if (frame.width() >= area.width() || frame.height() >= area.height()) {
         const bool cornerX = frame.width() < area.width() || frame.left() == area.left();
         const bool cornerY = frame.height() < area.height() || frame.top() == area.top();
-        return cornerX && cornerY ? QString()
-                                  : QStringLiteral("larger than the area, not at its corner: ") + describe();
+        return cornerX && cornerY ? QString() : QStringLiteral("larger than the area, not at its corner: ") + where;
     }
     if (!area.contains(frame))
-        return QStringLiteral("off the area: ") + describe();
+        return QStringLiteral("off the area: ") + where;
     // Moved the least distance: it touches the edge it was pushed away from.
     const bool leastX =
         designedFrame.left() == frame.left() || frame.left() == area.left() || frame.right() == area.right();
     const bool leastY =
         designedFrame.top() == frame.top() || frame.top() == area.top() || frame.bottom() == area.bottom();
-    return leastX && leastY ? QString() : QStringLiteral("moved further than needed: ") + describe();
+    return leastX && leastY ? QString() : QStringLiteral("moved further than needed: ") + where;
 }
 
 // Runs the application's own event loop, as the program does, with the given steps queued in it; a watchdog ends
