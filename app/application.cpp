@@ -3,6 +3,7 @@
 #include "platform_font.h"
 #include "start_guard.h"
 
+#include "ui/accessibility.h"
 #include "ui/program_style.h"
 
 #include <QLibraryInfo>
@@ -74,6 +75,7 @@ Application::Application(int& argc, char** argv)
         reportMissingCyrillicFaces();
     useDialogFontWhereNoneIsGiven(*this, m_look);
     setStyle(new ProgramStyle);
+    installAccessibleInterfaces();
     installTranslator(new QtWordsTranslator(this));
 }
 

@@ -81,7 +81,13 @@ Fr5::Fr5(const Look& look)
         {"Label7", QStringLiteral("Версия 2.0"), {120, 1440, 975, 255}, look.dialogFont(), {}},
         {"Label6", QStringLiteral("2003 год."), {2040, 1440, 735, 255}, look.dialogFont(), {}},
     };
+    // Read by a screen reader as the window opens, a line at a time as the window shows them.
+    QString description = frame->title().trimmed();
+    int lineTop = -1;
     for (const LabelSpec& spec : labels) {
+        description += spec.rect.top == lineTop ? QLatin1Char(' ') : QLatin1Char('\n');
+        description += spec.text.trimmed();
+        lineTop = spec.rect.top;
         auto* label = new QLabel(spec.text, frame);
         label->setObjectName(QString::fromLatin1(spec.name));
         label->setTextFormat(Qt::PlainText);
@@ -95,6 +101,8 @@ Fr5::Fr5(const Look& look)
             label->setPalette(labelColours);
         }
     }
+
+    setAccessibleDescription(description);
 
     const QSize size(fromTwips(clientWidth), fromTwips(clientHeight));
     setFixedSize(size);

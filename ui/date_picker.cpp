@@ -1,9 +1,11 @@
 #include "date_picker.h"
 
+#include "accessibility.h"
 #include "look.h"
 #include "screen_placement.h"
 
 #include "core/conversions.h"
+#include "core/spoken.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -37,6 +39,11 @@ QString refusalReason(EntryVerdict verdict)
 QDate toQDate(const CalendarDate& date)
 {
     return {date.year, date.month, date.day};
+}
+
+QString spoken(QDate date)
+{
+    return QString::fromStdString(spokenDate({date.year(), date.month(), date.day()}));
 }
 
 bool beginsEntry(const QKeyEvent* event)
@@ -164,6 +171,7 @@ void DatePicker::markRefusal(EntryVerdict verdict)
     // Said at once, also when "Start>>" or Tab took the focus away: the colour alone does not say why.
     if (isVisible() && isActiveWindow())
         QToolTip::showText(mapToGlobal(QPoint(0, height())), reason, this);
+    announce(this, reason, Urgency::Assertive);
 }
 
 void DatePicker::clearMark()
@@ -253,6 +261,7 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
     }
     if (key == Qt::Key_Escape && lineEdit()->text() != heldText()) {
         setDate(m_date);
+        announce(this, spoken(m_date));
         return;
     }
     if (fresh && beginsEntry(event)) {
@@ -298,6 +307,19 @@ void DatePicker::openCalendar()
         m_calendar->setDateRange(toQDate(earliestTypedDate), toQDate(latestTypedDate));
         connect(m_calendar, &QCalendarWidget::clicked, this, &DatePicker::chooseFromCalendar);
         connect(m_calendar, &QCalendarWidget::activated, this, &DatePicker::chooseFromCalendar);
+        // The header's month arrows and menu, its year field and the wheel turn the page and frame the same day
+        // there, but leave the day chosen where it was: the day framed is the one Enter takes.
+        connect(m_calendar, &QCalendarWidget::currentPageChanged, this, [this](int year, int month) {
+            const QDate chosen = m_calendar->selectedDate();
+            if (chosen.year() != year || chosen.month() != month)
+                m_calendar->setSelectedDate(
+                    QDate(year, month, std::min(chosen.day(), QDate(year, month, 1).daysInMonth())));
+        });
+        // The day a sighted user sees framed, with the month and year over it.
+        connect(m_calendar, &QCalendarWidget::selectionChanged, this, [this] {
+            if (m_popup->isVisible())
+                announce(m_calendar, spoken(m_calendar->selectedDate()));
+        });
     }
     const QRect arrow = comboRect(QStyle::SC_ComboBoxArrow);
     m_popup->arrow = QRect(mapToGlobal(arrow.topLeft()), arrow.size());
@@ -312,6 +334,7 @@ void DatePicker::openCalendar()
     m_popup->move(area.isEmpty() ? frame.topLeft() : fittedTopLeft(frame, area));
     m_popup->show();
     m_calendar->setFocus(Qt::PopupFocusReason);
+    announce(m_calendar, spoken(m_date));
 }
 
 void DatePicker::chooseFromCalendar(QDate date)

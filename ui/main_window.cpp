@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "about_window.h"
+#include "accessibility.h"
 #include "date_picker.h"
 #include "float_progress_bar.h"
 #include "look.h"
@@ -9,6 +10,7 @@
 #include "runtime_error.h"
 #include "screen_placement.h"
 
+#include "core/spoken.h"
 #include "core/statistics.h"
 
 #include <QApplication>
@@ -53,7 +55,7 @@ struct UnitRow
     const char* boxName;
     const char* labelName;
     const char* caption;
-    const char* spokenName; // what a screen reader says for the box: the caption reads badly aloud
+    const char* spokenName; // what a screen reader says for the box and its caption: the caption reads badly aloud
     int top;
     int labelWidth;
     int labelHeight;
@@ -196,6 +198,8 @@ void Form1::createControls()
                                       TwipsRect{unitLabelLeft, row.top, row.labelWidth, row.labelHeight}, unitFont,
                                       row.labelBackground);
         caption->setBuddy(box);
+        // A screen reader names the box by its caption, and would read out the backslash and the brackets.
+        caption->setAccessibleName(box->accessibleName());
     }
 
     ProgressBar1 = new FloatProgressBar(client);
@@ -280,6 +284,11 @@ void Form1::onTick()
         for (std::size_t i = 0; i < derived.size(); ++i)
             boxes[i]->setText(QString::fromStdString(derived[i]));
         ProgressBar1->setVisible(false);
+        std::array<std::string, 7> shown;
+        QLineEdit* const inBoxOrder[] = {T1, T2, T3, T4, T5, T6, T7};
+        std::transform(std::cbegin(inBoxOrder), std::cend(inBoxOrder), shown.begin(),
+                       [](const QLineEdit* box) { return box->text().toStdString(); });
+        announce(this, QString::fromStdString(spokenFigures(shown)));
     });
 }
 

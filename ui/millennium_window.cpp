@@ -1,5 +1,6 @@
 #include "millennium_window.h"
 
+#include "accessibility.h"
 #include "look.h"
 #include "runtime_error.h"
 #include "screen_placement.h"
@@ -66,8 +67,11 @@ void Form3::showMillennia()
         const double today = m_clock();
         for (const std::string& line : millenniumLines(today))
             m_lines.append(QString::fromStdString(line));
-        // The lines are painted, not held by a control, so this is how a screen reader gets to them.
-        setAccessibleDescription(m_lines.join(QLatin1Char('\n')));
+        // The lines are painted, not held by a control: a screen reader is told them, and finds them in the window's
+        // description later.
+        const QString said = m_lines.join(QLatin1Char('\n'));
+        setAccessibleDescription(said);
+        announce(this, said);
         update();
     });
 }

@@ -144,19 +144,19 @@ void TestMainWindow::controls_data()
         {"Command1", {136, 0, 89, 23}, "Start>>", "Start", ""},
         {"Label2", {8, 32, 57, 25}, "прошло:", "", ""},
         {"T5", {64, 32, 97, 19}, "", "Прошло лет", ""},
-        {"Label3", {160, 32, 65, 17}, " лет\\год(а)", "", "T5"},
+        {"Label3", {160, 32, 65, 17}, " лет\\год(а)", "Прошло лет", "T5"},
         {"T6", {64, 56, 97, 19}, "", "Прошло месяцев", ""},
-        {"Label8", {160, 56, 65, 25}, " месяц(ев)", "", "T6"},
+        {"Label8", {160, 56, 65, 25}, " месяц(ев)", "Прошло месяцев", "T6"},
         {"T7", {64, 80, 97, 19}, "", "Прошло недель", ""},
-        {"Label9", {160, 80, 89, 17}, " недель\\недели", "", "T7"},
+        {"Label9", {160, 80, 89, 17}, " недель\\недели", "Прошло недель", "T7"},
         {"T1", {64, 104, 97, 19}, "", "Прошло дней", ""},
-        {"Label4", {160, 104, 65, 17}, " дней\\день", "", "T1"},
+        {"Label4", {160, 104, 65, 17}, " дней\\день", "Прошло дней", "T1"},
         {"T3", {64, 128, 97, 19}, "", "Прошло часов", ""},
-        {"Label5", {160, 128, 49, 17}, " час(ов)", "", "T3"},
+        {"Label5", {160, 128, 49, 17}, " час(ов)", "Прошло часов", "T3"},
         {"T4", {64, 152, 97, 19}, "", "Прошло минут", ""},
-        {"Label6", {160, 152, 49, 17}, " минут", "", "T4"},
+        {"Label6", {160, 152, 49, 17}, " минут", "Прошло минут", "T4"},
         {"T2", {64, 176, 97, 19}, "", "Прошло секунд", ""},
-        {"Label7", {160, 176, 49, 17}, " секунд", "", "T2"},
+        {"Label7", {160, 176, 49, 17}, " секунд", "Прошло секунд", "T2"},
         {"ProgressBar1", {8, 208, 236, 16}, "", "Ход подсчёта", ""},
     };
     for (const auto& row : rows)
@@ -574,18 +574,23 @@ void TestMainWindow::calendarKeys_data()
 {
     QTest::addColumn<int>("closingKey");
     QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("pageYear");
     QTest::addColumn<QDate>("expected");
-    // From 1 January 2001: Down is a week on, PageDown a month on; only Enter takes the day.
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << QDate(2001, 1, 1);
-    QTest::newRow("F4") << int(Qt::Key_F4) << int(Qt::NoModifier) << QDate(2001, 1, 1);
-    QTest::newRow("Alt+Up") << int(Qt::Key_Up) << int(Qt::AltModifier) << QDate(2001, 1, 1);
-    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << QDate(2001, 2, 8);
+    // From 1 January 2001: Down is a week on, PageDown a month on; only Enter takes the day. A page turned to
+    // another year, as the header's year field does, frames the same day there, and Enter takes that one.
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << 0 << QDate(2001, 1, 1);
+    QTest::newRow("F4") << int(Qt::Key_F4) << int(Qt::NoModifier) << 0 << QDate(2001, 1, 1);
+    QTest::newRow("Alt+Up") << int(Qt::Key_Up) << int(Qt::AltModifier) << 0 << QDate(2001, 1, 1);
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << 0 << QDate(2001, 2, 8);
+    QTest::newRow("year turned, Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << 2005 << QDate(2005, 2, 8);
+    QTest::newRow("year turned, Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << 2005 << QDate(2001, 1, 1);
 }
 
 void TestMainWindow::calendarKeys()
 {
     QFETCH(int, closingKey);
     QFETCH(int, modifiers);
+    QFETCH(int, pageYear);
     QFETCH(QDate, expected);
 
     auto* picker = child<DatePicker>(m_window.get(), "DT");
@@ -596,6 +601,8 @@ void TestMainWindow::calendarKeys()
     QTRY_VERIFY(QApplication::focusWidget() && popup->isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    if (pageYear)
+        picker->dropDown()->setCurrentPage(pageYear, picker->dropDown()->monthShown());
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(closingKey), Qt::KeyboardModifiers(modifiers));
     QTRY_VERIFY(!popup->isVisible());
     QCOMPARE(picker->date(), expected);

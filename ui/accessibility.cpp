@@ -1,0 +1,233 @@
+#include "accessibility.h"
+
+#include "about_window.h"
+
+#include <QAccessible>
+#include <QAccessibleObject>
+#include <QAccessibleWidget>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace kalendix {
+
+namespace {
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+
+// Qt before 6.8 has no announcements. A screen reader says a notification as it appears: each window holds one,
+// which has no place on the screen, and is shown anew with each text.
+class Notice final : public QObject
+{
+public:
+    using QObject::QObject;
+
+    QString text;
+};
+
+class NoticeAccessible final : public QAccessibleObject
+{
+public:
+    explicit NoticeAccessible(Notice* notice)
+        : QAccessibleObject(notice)
+    {}
+
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(object()->parent()); }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? static_cast<const Notice*>(object())->text : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+};
+
+// Qt before 6.8 tells a screen reader that a line edit's text attributes run from each offset to itself, and Orca
+// then reads a figure without its last digit. This interface is Qt's own made from the line edit's public API, with
+// the one run that the whole text is.
+class LineEditAccessible final : public QAccessibleWidget,
+                                 public QAccessibleTextInterface,
+                                 public QAccessibleEditableTextInterface
+{
+public:
+    explicit LineEditAccessible(QLineEdit* edit)
+        : QAccessibleWidget(edit, QAccessible::EditableText)
+    {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value && lineEdit()->echoMode() == QLineEdit::Normal)
+            return lineEdit()->text();
+        return QAccessibleWidget::text(kind);
+    }
+    void setText(QAccessible::Text kind, const QString& text) override
+    {
+        if (kind == QAccessible::Value)
+            lineEdit()->setText(text);
+        else
+            QAccessibleWidget::setText(kind, text);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = lineEdit()->isReadOnly();
+        state.editable = !lineEdit()->isReadOnly();
+        state.passwordEdit = lineEdit()->echoMode() != QLineEdit::Normal;
+        state.selectableText = true;
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex == 0 && lineEdit()->hasSelectedText()) {
+            *startOffset = lineEdit()->selectionStart();
+            *endOffset = *startOffset + int(lineEdit()->selectedText().size());
+        }
+    }
+    int selectionCount() const override { return lineEdit()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+    void removeSelection(int selectionIndex) override
+    {
+        if (selectionIndex == 0)
+            lineEdit()->deselect();
+    }
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override
+    {
+        if (selectionIndex == 0)
+            lineEdit()->setSelection(startOffset, endOffset - startOffset);
+    }
+    int cursorPosition() const override { return lineEdit()->cursorPosition(); }
+    void setCursorPosition(int position) override { lineEdit()->setCursorPosition(position); }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        if (startOffset > endOffset || lineEdit()->echoMode() != QLineEdit::Normal)
+            return {};
+        return lineEdit()->text().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(lineEdit()->text().size()); }
+    QString attributes(int /*offset*/, int* startOffset, int* endOffset) const override
+    {
+        // A line edit has no attributes of its own: one run, the whole text.
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+    QRect characterRect(int offset) const override
+    {
+        const QString character = text(offset, offset + 1);
+        if (character.isEmpty())
+            return {};
+        // Where a character stands is the edit's own to know; from outside, its middle is where the cursor a click
+        // would place turns from before it to after it.
+        QLineEdit* edit = lineEdit();
+        const int y = edit->height() / 2;
+        int low = 0;
+        int high = edit->width();
+        while (low < high) {
+            const int x = (low + high) / 2;
+            if (edit->cursorPositionAt(QPoint(x, y)) <= offset)
+                low = x + 1;
+            else
+                high = x;
+        }
+        const QFontMetrics metrics(edit->font());
+        const int width = metrics.horizontalAdvance(character);
+        const QRect rect(low - width / 2, (edit->height() - metrics.height()) / 2, width, metrics.height());
+        return {edit->mapToGlobal(rect.topLeft()), rect.size()};
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        return lineEdit()->cursorPositionAt(lineEdit()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int startIndex, int endIndex) override
+    {
+        lineEdit()->setCursorPosition(endIndex);
+        lineEdit()->setCursorPosition(startIndex);
+    }
+
+    void deleteText(int startOffset, int endOffset) override
+    {
+        lineEdit()->setText(lineEdit()->text().remove(startOffset, endOffset - startOffset));
+    }
+    void insertText(int offset, const QString& text) override
+    {
+        lineEdit()->setText(lineEdit()->text().insert(offset, text));
+    }
+    void replaceText(int startOffset, int endOffset, const QString& text) override
+    {
+        lineEdit()->setText(lineEdit()->text().replace(startOffset, endOffset - startOffset, text));
+    }
+
+private:
+    QLineEdit* lineEdit() const { return static_cast<QLineEdit*>(widget()); }
+};
+
+#endif
+
+void announceNow(QWidget* source, const QString& text, Urgency urgency)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(source, text);
+    event.setPoliteness(urgency == Urgency::Assertive ? QAccessible::AnnouncementPoliteness::Assertive
+                                                      : QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&event);
+#else
+    // A notification is said as it appears, whatever else is being said.
+    Q_UNUSED(urgency);
+    QWidget* window = source->window();
+    Notice* notice = nullptr;
+    for (QObject* child : window->children())
+        if ((notice = dynamic_cast<Notice*>(child)))
+            break;
+    if (!notice)
+        notice = new Notice(window);
+    notice->text = text;
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+#endif
+}
+
+QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object)
+{
+    // A window that only shows text is read as a dialog is: its title, then its texts.
+    if (auto* about = qobject_cast<Fr5*>(object))
+        return new QAccessibleWidget(about, QAccessible::Dialog);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (auto* notice = dynamic_cast<Notice*>(object))
+        return new NoticeAccessible(notice);
+    if (auto* edit = qobject_cast<QLineEdit*>(object))
+        return new LineEditAccessible(edit);
+#endif
+    return nullptr;
+}
+
+} // namespace
+
+void announce(QWidget* source, const QString& text, Urgency urgency)
+{
+    QTimer::singleShot(0, source, [source, text, urgency] { announceNow(source, text, urgency); });
+}
+
+void installAccessibleInterfaces()
+{
+    QAccessible::installFactory(&interfaceFor);
+}
+
+} // namespace kalendix

@@ -1,0 +1,20 @@
+#pragma once
+
+class QString;
+class QWidget;
+
+namespace kalendix {
+
+// How soon a screen reader should say an announcement: after what it is saying, or at once, cutting it short.
+enum class Urgency { Polite, Assertive };
+
+// Tells assistive technology what a sighted user sees change in a window, without moving the focus: a screen reader
+// says the text. It is said after everything else the current event changed, a new focus above all, which would
+// otherwise cut it short.
+void announce(QWidget* source, const QString& text, Urgency urgency = Urgency::Polite);
+
+// Gives assistive technology the interfaces the program's widgets need where Qt's own fall short. Installed once, by
+// the application, before any window is made.
+void installAccessibleInterfaces();
+
+} // namespace kalendix
