@@ -26,6 +26,7 @@ if [[ ${1:-} == --tests ]]; then
         xvfb dbus-daemon at-spi2-core python3-pyatspi  # the program driven through the accessibility bus
         x11-utils                     # xprop, to read the window states the program leaves on an X11 desktop
         weston qt6-wayland            # the same, on a headless Wayland compositor
+        orca openbox xdotool          # what a listener hears: the screen reader, a window manager, keys typed
     )
 fi
 packages+=("$@")

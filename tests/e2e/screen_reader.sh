@@ -1,0 +1,187 @@
+#!/usr/bin/env bash
+# What a listener hears: the real program under Orca, driven by keys on a private X server and session bus, judged by
+# the phrases Orca's debug log says it spoke after each step. The clock is fixed at 6 April 2003 by faketime.
+# Exits 77 where Xvfb, openbox, xdotool, faketime, D-Bus, the AT-SPI bus or Orca is missing.
+set -euo pipefail
+usage="usage: screen_reader.sh PROGRAM"
+inside=false
+if [[ ${1:-} == --inside ]]; then
+    inside=true
+    shift
+fi
+program=${1:?$usage}
+here=$(cd "$(dirname "$0")" && pwd)
+for tool in Xvfb openbox xdotool faketime orca dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed"
+        exit 77
+    fi
+done
+
+if ! $inside; then
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' EXIT
+    mkdir -m 0700 "$scratch/runtime"
+    export XDG_RUNTIME_DIR=$scratch/runtime HOME=$scratch SCRATCH=$scratch
+    # Orca's own words in English, the program's in Russian: each phrase tells whose it is.
+    export LANG=C.UTF-8 LC_ALL=C.UTF-8
+    status=0
+    dbus-run-session -- bash "$0" --inside "$program" || status=$?
+    if ((status != 0 && status != 77)); then
+        echo "--- what Orca said:"
+        grep -a 'SPEECH OUTPUT' "$scratch/orca.log" | sed 's/^.* - SPEECH OUTPUT: //' || true
+    fi
+    exit "$status"
+fi
+
+log=$SCRATCH/orca.log
+exec {displayfd}<> <(:)
+Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+pids=($!)
+trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+read -r -t 20 -u "$displayfd" display_number
+export DISPLAY=:$display_number
+unset WAYLAND_DISPLAY
+# A Russian keyboard, as the program's users have: Alt with Ф opens "&Файл".
+setxkbmap ru
+openbox >/dev/null 2>&1 &
+pids+=($!)
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+pids+=($!)
+
+# What Orca spoke since the mark, one utterance a line: an utterance that holds a line break spans lines of the log.
+spoken() {
+    tail -n +$((mark + 1)) "$log" | awk '
+        /SPEECH OUTPUT: / { sub(/.*SPEECH OUTPUT: /, ""); said = $0; open = !/}$/; if (!open) print said; next }
+        open { said = said " " $0; if (/}$/) { print said; open = 0 } }'
+}
+mark=0
+step() { # WHAT: the next expectations look only at what is said from now on
+    echo "== $1"
+    mark=$(wc -l <"$log")
+}
+expect() { # PHRASE [SECONDS]
+    local deadline=$((SECONDS + ${2:-20}))
+    while ((SECONDS < deadline)); do
+        if spoken | grep -qF -- "$1"; then
+            echo "heard: $1"
+            return 0
+        fi
+        sleep 0.2
+    done
+    echo "FAIL: Orca never said: $1"
+    failed=$((failed + 1))
+}
+refuse() { # PATTERN: nothing said since the mark matches it
+    if spoken | grep -qE -- "$1"; then
+        echo "FAIL: Orca said what matches $1:"
+        spoken | grep -E -- "$1"
+        failed=$((failed + 1))
+    fi
+}
+failed=0
+
+# Orca writes its debug log through a block buffer, and a phrase would wait in it for later ones; this has each line
+# written as it is made.
+export GSETTINGS_BACKEND=memory
+/usr/bin/python3 - --debug-file="$log" >"$SCRATCH/orca.out" 2>&1 <<'PY' &
+import builtins, runpy, sys
+plain_open = builtins.open
+def line_buffered_open(file, mode="r", buffering=-1, *rest, **named):
+    if "w" in mode and "b" not in mode and buffering == -1:
+        buffering = 1
+    return plain_open(file, mode, buffering, *rest, **named)
+builtins.open = line_buffered_open
+sys.argv[0] = "/usr/bin/orca"
+runpy.run_path("/usr/bin/orca", run_name="__main__")
+PY
+pids+=($!)
+for ((i = 0; i < 300; ++i)); do
+    [[ -s $log ]] && grep -aqF "SPEECH OUTPUT" "$log" && break
+    kill -0 "${pids[-1]}" 2>/dev/null || break
+    sleep 0.1
+done
+if ! grep -aqF 'SPEECH OUTPUT' "$log" 2>/dev/null; then
+    echo "FAIL: Orca did not start within 30 s"
+    cat "$SCRATCH/orca.out"
+    exit 1
+fi
+
+step "start"
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb faketime '2003-04-06 12:00:00' "$program" \
+    >"$SCRATCH/program.out" 2>&1 &
+pids+=($!)
+expect "Дата, с которой считать 01.01.2001" 30
+
+step "a date typed, and Enter: the run's figures"
+xdotool type --delay 20 15.03.1990
+xdotool key Return
+expect "Прошло: 13 лет, 159 месяцев, 681 неделя, 4770 дней, 114480 часов, 6868800 минут, 412128000 секунд"
+
+step "Tab to the days box: its whole figure, named in words"
+xdotool key Tab
+expect "Прошло дней"
+expect "4770"
+# Orca has said all it says of the box once it speaks of the field again.
+xdotool key shift+Tab
+expect "Дата, с которой считать 15.03.1990"
+refuse "(^|[^0-9])477([^0-9]|$)|\\\\"
+
+step "a day that does not exist, and Enter: the reason"
+xdotool type --delay 20 31.04.2001
+xdotool key Return
+expect "Такой даты нет"
+
+step "Escape: the date given back"
+xdotool key Escape
+expect "15 марта 1990, четверг"
+
+step "an entry that is no date, and Enter: the reason"
+xdotool type --delay 20 абв
+xdotool key Return
+expect "Наберите день, месяц и год"
+xdotool key Escape
+
+step "the calendar: the day framed at each move"
+xdotool key F4
+expect "15 марта 1990, четверг"
+step "Right"
+xdotool key Right
+expect "16 марта 1990, пятница"
+step "Down"
+xdotool key Down
+expect "23 марта 1990, пятница"
+step "Page Up"
+xdotool key Page_Up
+expect "23 февраля 1990, пятница"
+step "Enter: the date the field now holds"
+xdotool key Return
+expect "23.02.1990"
+
+step "Статистика from the menu"
+xdotool key alt+Cyrillic_ef
+expect "Статистика"
+xdotool key Return
+expect "Показать, сколько дней прошло с начала тысячелетий"
+step "its Start: the two lines"
+xdotool key Return
+expect "С начала третьего тысячелетия прошло  825  дней"
+expect "С начала второго тысячелетия прошло  366068  дней"
+
+step "the About window: its texts as it opens"
+xdotool key alt+F4
+expect "Kalendix v 2.0"
+xdotool key alt+Cyrillic_shcha
+expect "О программе..."
+step "О программе..."
+xdotool key Return
+for text in "О программе..." "Программу написал..." "Иванов Иван Иванович" "Об ошибках в программе пишите на:" \
+    "kalendix@example.org" "Версия 2.0 2003 год."; do
+    expect "$text"
+done
+
+if ((failed == 0)); then
+    echo "all passed"
+    exit 0
+fi
+exit 1
