@@ -1,6 +1,7 @@
 #include "about_window.h"
 
 #include "about_info.h"
+#include "accessibility.h"
 #include "look.h"
 #include "screen_placement.h"
 #include "window_system.h"
@@ -81,12 +82,12 @@ Fr5::Fr5(const Look& look)
         {"Label7", QStringLiteral("Версия 2.0"), {120, 1440, 975, 255}, look.dialogFont(), {}},
         {"Label6", QStringLiteral("2003 год."), {2040, 1440, 735, 255}, look.dialogFont(), {}},
     };
-    // Read by a screen reader as the window opens, a line at a time as the window shows them.
-    QString description = frame->title().trimmed();
+    // Said to a screen reader as the window opens, a line at a time as the window shows them.
+    m_spoken = frame->title().trimmed();
     int lineTop = -1;
     for (const LabelSpec& spec : labels) {
-        description += spec.rect.top == lineTop ? QLatin1Char(' ') : QLatin1Char('\n');
-        description += spec.text.trimmed();
+        m_spoken += spec.rect.top == lineTop ? QLatin1Char(' ') : QLatin1Char('\n');
+        m_spoken += spec.text.trimmed();
         lineTop = spec.rect.top;
         auto* label = new QLabel(spec.text, frame);
         label->setObjectName(QString::fromLatin1(spec.name));
@@ -102,8 +103,6 @@ Fr5::Fr5(const Look& look)
         }
     }
 
-    setAccessibleDescription(description);
-
     const QSize size(fromTwips(clientWidth), fromTwips(clientHeight));
     setFixedSize(size);
     placeWindow(this, &centredFrame);
@@ -113,6 +112,8 @@ void Fr5::showEvent(QShowEvent* event)
 {
     keepOffTaskbar(this);
     QWidget::showEvent(event);
+    // Not as the window's description: a screen reader that reads a dialog's description as its text says it twice.
+    announce(this, m_spoken);
 }
 
 } // namespace kalendix

@@ -2,6 +2,7 @@
 
 #include "look.h"
 
+#include <QString>
 #include <QWidget>
 
 namespace kalendix {
@@ -16,6 +17,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    // What the window shows, as a screen reader says it.
+    QString m_spoken;
 };
 
 } // namespace kalendix

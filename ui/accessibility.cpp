@@ -199,6 +199,9 @@ void announceNow(QWidget* source, const QString& text, Urgency urgency)
     if (!notice)
         notice = new Notice(window);
     notice->text = text;
+    // A screen reader that keeps names it was told of would say the last text again.
+    QAccessibleEvent named(notice, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 #endif

@@ -67,11 +67,8 @@ void Form3::showMillennia()
         const double today = m_clock();
         for (const std::string& line : millenniumLines(today))
             m_lines.append(QString::fromStdString(line));
-        // The lines are painted, not held by a control: a screen reader is told them, and finds them in the window's
-        // description later.
-        const QString said = m_lines.join(QLatin1Char('\n'));
-        setAccessibleDescription(said);
-        announce(this, said);
+        // The lines are painted, not held by a control: a screen reader is told them.
+        announce(this, m_lines.join(QLatin1Char('\n')));
         update();
     });
 }
