@@ -6,9 +6,11 @@
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QString>
 #include <QTimer>
+#include <QVersionNumber>
 #include <QWidget>
 
 #include <algorithm>
@@ -17,7 +19,13 @@ namespace kalendix {
 
 namespace {
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Qt 6.8 brought announcements, and line edits that report their text as one run of attributes; the Qt the program
+// runs on decides which of the two ways below it takes.
+bool qtBefore68()
+{
+    static const bool before = QLibraryInfo::version() < QVersionNumber(6, 8);
+    return before;
+}
 
 // Qt before 6.8 has no announcements. A screen reader says a notification as it appears: each window holds one,
 // which has no place on the screen, and is shown anew with each text.
@@ -179,16 +187,17 @@ private:
     QLineEdit* lineEdit() const { return static_cast<QLineEdit*>(widget()); }
 };
 
-#endif
-
 void announceNow(QWidget* source, const QString& text, Urgency urgency)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(source, text);
-    event.setPoliteness(urgency == Urgency::Assertive ? QAccessible::AnnouncementPoliteness::Assertive
-                                                      : QAccessible::AnnouncementPoliteness::Polite);
-    QAccessible::updateAccessibility(&event);
-#else
+    if (!qtBefore68()) {
+        QAccessibleAnnouncementEvent event(source, text);
+        event.setPoliteness(urgency == Urgency::Assertive ? QAccessible::AnnouncementPoliteness::Assertive
+                                                          : QAccessible::AnnouncementPoliteness::Polite);
+        QAccessible::updateAccessibility(&event);
+        return;
+    }
+#endif
     // A notification is said as it appears, whatever else is being said.
     Q_UNUSED(urgency);
     QWidget* window = source->window();
@@ -204,20 +213,17 @@ void announceNow(QWidget* source, const QString& text, Urgency urgency)
     QAccessible::updateAccessibility(&named);
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
-#endif
 }
 
 QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object)
 {
-    // A window that only shows text is read as a dialog is: its title, then its texts.
+    // A window that only shows text is a dialog to a screen reader, not a bare frame.
     if (auto* about = qobject_cast<Fr5*>(object))
         return new QAccessibleWidget(about, QAccessible::Dialog);
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (auto* notice = dynamic_cast<Notice*>(object))
         return new NoticeAccessible(notice);
-    if (auto* edit = qobject_cast<QLineEdit*>(object))
+    if (auto* edit = qobject_cast<QLineEdit*>(object); edit && qtBefore68())
         return new LineEditAccessible(edit);
-#endif
     return nullptr;
 }
 
