@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What a listener hears: the real program under Orca, driven by keys on a private X server and session bus, judged by
 # the phrases Orca's debug log says it spoke after each step. The clock is fixed at 6 April 2003 by faketime.
-# Exits 77 where Xvfb, openbox, xdotool, faketime, D-Bus, the AT-SPI bus or Orca is missing.
+# Exits 77 where Xvfb, openbox, xdotool, xprop, faketime, D-Bus, the AT-SPI bus or Orca is missing.
 set -euo pipefail
 usage="usage: screen_reader.sh PROGRAM"
 inside=false
@@ -11,7 +11,7 @@ if [[ ${1:-} == --inside ]]; then
 fi
 program=${1:?$usage}
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in Xvfb openbox xdotool faketime orca dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+for tool in Xvfb openbox xdotool xprop faketime orca dbus-run-session /usr/libexec/at-spi-bus-launcher; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed"
         exit 77
@@ -36,6 +36,7 @@ if ! $inside; then
     status=0
     dbus-run-session -- bash "$0" --inside "$program" || status=$?
     if ((status != 0 && status != 77)); then
+        tail -n 5 "$scratch/orca.out" "$scratch/program.out"
         echo "--- what Orca said:"
         spoken_in "$scratch/orca.log" 1 || true
     fi
@@ -54,6 +55,11 @@ unset WAYLAND_DISPLAY
 setxkbmap ru
 openbox >/dev/null 2>&1 &
 pids+=($!)
+# Keys go to the window with the focus, which the window manager gives: it must be up before the program.
+for ((i = 0; i < 200; ++i)); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 pids+=($!)
 
@@ -63,19 +69,38 @@ step() { # WHAT: the next expectations look only at what is said from now on
     echo "== $1"
     mark=$(wc -l <"$log")
 }
-expect() { # PHRASE...: each said since the mark, within a deadline; screen readers order a control's name, role and
-    # value differently
-    local deadline=$((SECONDS + 20)) phrase missing
+heard() { # SECONDS PHRASE...: each said since the mark, within the deadline
+    local deadline=$((SECONDS + $1)) phrase
+    shift
     while true; do
         missing=()
         for phrase in "$@"; do
             spoken | grep -qF -- "$phrase" || missing+=("$phrase")
         done
-        ((${#missing[@]} == 0)) && echo "heard: $*" && return 0
-        ((SECONDS < deadline)) || break
+        if ((${#missing[@]} == 0)); then
+            echo "heard: $*"
+            return 0
+        fi
+        ((SECONDS < deadline)) || return 1
         sleep 0.2
     done
-    echo "FAIL: Orca never said: ${missing[*]}"
+}
+expect() { # PHRASE...: screen readers order a control's name, role and value differently
+    if ! heard 20 "$@"; then
+        echo "FAIL: Orca never said: ${missing[*]}"
+        failed=$((failed + 1))
+    fi
+}
+# Orca 43 now and then drops an Alt chord it cannot name, and Qt delivers the key only after its wait for Orca runs
+# out: a chord whose phrase does not come is pressed again.
+chord() { # KEYS PHRASE
+    local try
+    for try in 1 2 3; do
+        xdotool key "$1"
+        heard 8 "$2" && return 0
+        echo "not yet heard after $1: $2"
+    done
+    echo "FAIL: Orca never said: $2"
     failed=$((failed + 1))
 }
 refuse() { # PATTERN: nothing said since the mark matches it
@@ -164,8 +189,7 @@ xdotool key Return
 expect "23.02.1990"
 
 step "Статистика from the menu"
-xdotool key alt+Cyrillic_ef
-expect "Статистика"
+chord alt+Cyrillic_ef "Статистика"
 xdotool key Return
 expect "Показать, сколько дней прошло с начала тысячелетий"
 step "its Start: the two lines"
@@ -175,8 +199,7 @@ expect "С начала третьего тысячелетия прошло  82
 step "the About window: its texts as it opens"
 xdotool key alt+F4
 expect "23.02.1990"
-xdotool key alt+Cyrillic_shcha
-expect "О программе..."
+chord alt+Cyrillic_shcha "О программе..."
 step "О программе..."
 xdotool key Return
 expect "О программе..." "Программу написал..." "Иванов Иван Иванович" "Об ошибках в программе пишите на:" \
