@@ -97,19 +97,21 @@ TypedDate judge(std::optional<int> day, std::optional<int> month, std::optional<
     return {EntryVerdict::Date, date};
 }
 
-std::string_view trimmedSpaces(std::string_view text)
+// A date copied from a page or a spreadsheet cell comes with spaces, a tab or a line end around it.
+std::string_view trimmedWhiteSpace(std::string_view text)
 {
-    const auto first = text.find_first_not_of(' ');
+    constexpr std::string_view whiteSpace = " \t\r\n\v\f";
+    const auto first = text.find_first_not_of(whiteSpace);
     if (first == std::string_view::npos)
         return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return text.substr(first, text.find_last_not_of(whiteSpace) - first + 1);
 }
 
 } // namespace
 
 TypedDate readTypedDate(std::string_view text, DatePart begun, CalendarDate held)
 {
-    text = trimmedSpaces(text);
+    text = trimmedWhiteSpace(text);
     const auto parts = splitParts(text);
     if (!parts)
         return {};

@@ -32,10 +32,11 @@ struct TypedDate
 constexpr CalendarDate earliestTypedDate{1601, 1, 1};
 constexpr CalendarDate latestTypedDate{9999, 12, 31};
 
-// Reads a date typed, or pasted, as a whole (UTF-8): day, month and year in that order, one separator between the
-// parts (. , / - space, or the Russian letters ю and б on the keys that carry the full stop and the comma), or eight
-// or six digits alone (ddmmyyyy, ddmmyy). A one- or two-digit year lies in 1930-2029. Parts not typed come from the
-// held date: two parts are a day and month in the held year, and one part replaces only the part where typing began.
+// Reads a date typed, or pasted, as a whole (UTF-8), with any white space around it: day, month and year in that
+// order, one separator between the parts (. , / - space, or the Russian letters ю and б on the keys that carry the
+// full stop and the comma), or eight or six digits alone (ddmmyyyy, ddmmyy). A one- or two-digit year lies in
+// 1930-2029. Parts not typed come from the held date: two parts are a day and month in the held year, and one part
+// replaces only the part where typing began.
 TypedDate readTypedDate(std::string_view text, DatePart begun, CalendarDate held);
 
 } // namespace kalendix

@@ -249,6 +249,13 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
         QAbstractSpinBox::keyPressEvent(event);
         return;
     }
+    // Alt chords are for menus, as in any desktop text field: a letter with Alt is not typed. Alt with Ctrl is AltGr
+    // on Windows, which types.
+    if ((event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier && !event->text().isEmpty() &&
+        event->text().front().isPrint()) {
+        event->ignore();
+        return;
+    }
     // A key that writes into the field showing the date held, over all of it, or over an entry just refused, starts
     // an entry of its own: a whole date typed is read whole, never spliced into what was there. A refused entry is
     // mended by moving into it first.

@@ -31,6 +31,7 @@ TEST(TypedDate, ReadsEveryWayADateIsWritten)
         {"1б3Б1990", Day, Date, {1990, 3, 1}},
         {"5.3.1990", Year, Date, {1990, 3, 5}},
         {"  15.03.1990 ", Day, Date, {1990, 3, 15}},
+        {"\t15.03.1990\r\n", Day, Date, {1990, 3, 15}},
         // Digits alone, and short years in 1930-2029.
         {"15031990", Month, Date, {1990, 3, 15}},
         {"150390", Day, Date, {1990, 3, 15}},
@@ -60,6 +61,7 @@ TEST(TypedDate, ReadsEveryWayADateIsWritten)
         {"15\t03\t1990", Day, NotADate, {}},
         {"", Day, NotADate, {}},
         {"   ", Year, NotADate, {}},
+        {" \n", Year, NotADate, {}},
         // Days the month lacks are refused, never cut to the month's end or carried into the next.
         {"31.04.2001", Day, NoSuchDay, {}},
         {"29.02.2001", Day, NoSuchDay, {}},
