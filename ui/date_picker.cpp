@@ -299,8 +299,10 @@ void DatePicker::wheelEvent(QWheelEvent* event)
 
 void DatePicker::focusOutEvent(QFocusEvent* event)
 {
-    // A menu or the calendar over the field, or another window, leaves the entry as it stands, to go on with.
-    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+    // A menu or the calendar over the field, the menu bar taking the keyboard, or another window, leaves the entry as
+    // it stands, to go on with.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason && reason != Qt::ActiveWindowFocusReason)
         settle();
     QAbstractSpinBox::focusOutEvent(event);
 }

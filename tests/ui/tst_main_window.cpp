@@ -438,6 +438,7 @@ enum class WayIn {
     AfterRun,      // Enter, and the run it starts
     AfterRefusal,  // an entry that is no date, refused
     AfterCalendar, // the calendar opened and closed with Escape
+    MidEntryMenu,  // "20.04." typed, then Alt (the menu bar takes the keyboard) and Escape: the entry goes on
 };
 
 // A point in a line edit at which a click puts the cursor at a given position of its text.
@@ -474,6 +475,8 @@ void TestMainWindow::pickerEntries_data()
                                       {"the calendar", WayIn::AfterCalendar}})
         QTest::addRow("15.03.1990 after %s", name) << wayIn << QStringLiteral("15.03.1990") << false << enter << ides;
     // The picker holds 31.01.2001; a lone number replaces the part where typing began.
+    QTest::newRow("1985 after the menu bar mid-entry")
+        << WayIn::MidEntryMenu << QStringLiteral("1985") << false << enter << QDate(1985, 4, 20);
     QTest::newRow("3 on the month") << WayIn::ClickMonth << QStringLiteral("3") << false << enter << QDate(2001, 3, 31);
     QTest::newRow("pasted 15/03/1990") << WayIn::Start << QStringLiteral("15/03/1990") << true << enter << ides;
     QTest::newRow("pasted with white space around")
@@ -537,6 +540,13 @@ void TestMainWindow::pickerEntries()
         key(Qt::Key_Escape);
         QTRY_VERIFY(!picker->dropDown()->isVisible());
         break;
+    case WayIn::MidEntryMenu:
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("20.04."));
+        key(Qt::Key_Alt);
+        QTRY_VERIFY(m_window->menuBar()->hasFocus());
+        key(Qt::Key_Escape);
+        QTRY_VERIFY(picker->hasFocus());
+        break;
     }
     for (QLineEdit* box : m_window->findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^T\\d$"))))
         box->clear();
@@ -549,7 +559,8 @@ void TestMainWindow::pickerEntries()
     }
     // While typing, the field shows what was typed, and nothing else.
     if (!typed.isEmpty())
-        QCOMPARE(picker->text().trimmed(), typed.trimmed());
+        QCOMPARE(picker->text().trimmed(),
+                 (wayIn == WayIn::MidEntryMenu ? QStringLiteral("20.04.") : QString()) + typed.trimmed());
     QCOMPARE(picker->date(), held);
     key(finish);
     m_window->startRun();
