@@ -258,9 +258,11 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
     }
     // A key that writes into the field showing the date held, over all of it, or over an entry just refused, starts
     // an entry of its own: a whole date typed is read whole, never spliced into what was there. A refused entry is
-    // mended by moving into it first.
+    // mended by moving into it first. A part of the text selected is replaced alone, as in any text field.
     QLineEdit* edit = lineEdit();
-    const bool fresh = edit->text() == heldText() || edit->selectedText() == edit->text() || !toolTip().isEmpty();
+    const bool partSelected = edit->hasSelectedText() && edit->selectedText() != edit->text();
+    const bool fresh =
+        (edit->text() == heldText() && !partSelected) || edit->selectedText() == edit->text() || !toolTip().isEmpty();
     clearMark();
     if (key == Qt::Key_F4 || (key == Qt::Key_Down && event->modifiers() == Qt::AltModifier)) {
         openCalendar();

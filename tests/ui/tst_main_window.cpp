@@ -439,6 +439,7 @@ enum class WayIn {
     AfterRefusal,  // an entry that is no date, refused
     AfterCalendar, // the calendar opened and closed with Escape
     MidEntryMenu,  // "20.04." typed, then Alt (the menu bar takes the keyboard) and Escape: the entry goes on
+    SelectedEnd,   // End, then Shift+Left twice: the user's own selection, replaced alone
 };
 
 // A point in a line edit at which a click puts the cursor at a given position of its text.
@@ -477,6 +478,8 @@ void TestMainWindow::pickerEntries_data()
     // The picker holds 31.01.2001; a lone number replaces the part where typing began.
     QTest::newRow("1985 after the menu bar mid-entry")
         << WayIn::MidEntryMenu << QStringLiteral("1985") << false << enter << QDate(1985, 4, 20);
+    QTest::newRow("99 over the year's last two digits")
+        << WayIn::SelectedEnd << QStringLiteral("99") << false << enter << QDate(2099, 1, 31);
     QTest::newRow("3 on the month") << WayIn::ClickMonth << QStringLiteral("3") << false << enter << QDate(2001, 3, 31);
     QTest::newRow("pasted 15/03/1990") << WayIn::Start << QStringLiteral("15/03/1990") << true << enter << ides;
     QTest::newRow("pasted with white space around")
@@ -540,6 +543,11 @@ void TestMainWindow::pickerEntries()
         key(Qt::Key_Escape);
         QTRY_VERIFY(!picker->dropDown()->isVisible());
         break;
+    case WayIn::SelectedEnd:
+        key(Qt::Key_End);
+        key(Qt::Key_Left, Qt::ShiftModifier);
+        key(Qt::Key_Left, Qt::ShiftModifier);
+        break;
     case WayIn::MidEntryMenu:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("20.04."));
         key(Qt::Key_Alt);
@@ -557,10 +565,12 @@ void TestMainWindow::pickerEntries()
     } else {
         QTest::keyClicks(QApplication::focusWidget(), typed);
     }
-    // While typing, the field shows what was typed, and nothing else.
+    // While typing, the field shows what was typed, and nothing else, after what stands before it where typing goes on.
+    const QString before = wayIn == WayIn::MidEntryMenu  ? QStringLiteral("20.04.")
+                           : wayIn == WayIn::SelectedEnd ? QStringLiteral("31.01.20")
+                                                         : QString();
     if (!typed.isEmpty())
-        QCOMPARE(picker->text().trimmed(),
-                 (wayIn == WayIn::MidEntryMenu ? QStringLiteral("20.04.") : QString()) + typed.trimmed());
+        QCOMPARE(picker->text().trimmed(), before + typed.trimmed());
     QCOMPARE(picker->date(), held);
     key(finish);
     m_window->startRun();
