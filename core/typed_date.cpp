@@ -1,5 +1,6 @@
 #include "typed_date.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <tuple>
@@ -132,6 +133,17 @@ TypedDate readTypedDate(std::string_view text, DatePart begun, CalendarDate held
         break;
     }
     return judge(held.day, held.month, year(only));
+}
+
+DatePart partBefore(std::string_view textBefore)
+{
+    int separators = 0;
+    while (!textBefore.empty() && separators < 2) {
+        const std::size_t separator = separatorAt(textBefore);
+        separators += separator > 0 ? 1 : 0;
+        textBefore.remove_prefix(std::max<std::size_t>(separator, 1));
+    }
+    return static_cast<DatePart>(separators);
 }
 
 } // namespace kalendix

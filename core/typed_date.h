@@ -39,4 +39,8 @@ constexpr CalendarDate latestTypedDate{9999, 12, 31};
 // replaces only the part where typing began.
 TypedDate readTypedDate(std::string_view text, DatePart begun, CalendarDate held);
 
+// The part of a date that typing goes on in, after the text before the cursor (UTF-8): the day, and the month and
+// the year after the first and the second separator.
+DatePart partBefore(std::string_view textBefore);
+
 } // namespace kalendix

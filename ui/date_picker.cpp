@@ -27,18 +27,19 @@ namespace {
 
 const QString shownFormat = QStringLiteral("dd.MM.yyyy");
 
+QDate toQDate(const CalendarDate& date)
+{
+    return {date.year, date.month, date.day};
+}
+
 QString refusalReason(EntryVerdict verdict)
 {
     if (verdict == EntryVerdict::NoSuchDay)
         return QStringLiteral("Такой даты нет");
     if (verdict == EntryVerdict::OutOfRange)
-        return QStringLiteral("Дата вне диапазона 01.01.1601-31.12.9999");
+        return QStringLiteral("Дата вне диапазона %1-%2")
+            .arg(toQDate(earliestTypedDate).toString(shownFormat), toQDate(latestTypedDate).toString(shownFormat));
     return QStringLiteral("Наберите день, месяц и год, например 15.03.1990");
-}
-
-QDate toQDate(const CalendarDate& date)
-{
-    return {date.year, date.month, date.day};
 }
 
 QString spoken(QDate date)
@@ -139,9 +140,7 @@ DatePart DatePicker::partUnderCursor() const
 {
     const QLineEdit* edit = lineEdit();
     const int position = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-    const QString before = edit->text().left(position);
-    const auto separators = std::count_if(before.cbegin(), before.cend(), [](QChar c) { return !c.isDigit(); });
-    return static_cast<DatePart>(std::min<qsizetype>(separators, 2));
+    return partBefore(edit->text().left(position).toStdString());
 }
 
 bool DatePicker::settle()
@@ -166,6 +165,7 @@ void DatePicker::markRefusal(EntryVerdict verdict)
     marked.setColor(QPalette::Text, readableOn(QColor(0xc0, 0, 0), lineEdit()->palette().color(QPalette::Base)));
     lineEdit()->setPalette(marked);
     setToolTip(reason);
+    m_refused = true;
     // Selected, the entry would show in the selection's colours rather than the mark's.
     lineEdit()->deselect();
     // Said at once, also when "Start>>" or Tab took the focus away: the colour alone does not say why.
@@ -176,11 +176,14 @@ void DatePicker::markRefusal(EntryVerdict verdict)
 
 void DatePicker::clearMark()
 {
-    if (toolTip().isEmpty())
+    if (!m_refused)
         return;
+    m_refused = false;
+    // Only the reason's own tooltip goes: another the application shows stays.
+    if (QToolTip::isVisible() && QToolTip::text() == toolTip())
+        QToolTip::hideText();
     setToolTip(QString());
     lineEdit()->setPalette(QPalette());
-    QToolTip::hideText();
 }
 
 void DatePicker::stepBy(int steps)
@@ -262,7 +265,7 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
     QLineEdit* edit = lineEdit();
     const bool partSelected = edit->hasSelectedText() && edit->selectedText() != edit->text();
     const bool fresh =
-        (edit->text() == heldText() && !partSelected) || edit->selectedText() == edit->text() || !toolTip().isEmpty();
+        (edit->text() == heldText() && !partSelected) || edit->selectedText() == edit->text() || m_refused;
     clearMark();
     if (key == Qt::Key_F4 || (key == Qt::Key_Down && event->modifiers() == Qt::AltModifier)) {
         openCalendar();

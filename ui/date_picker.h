@@ -63,6 +63,8 @@ private:
     QDate m_date;
     // Where the user was in the field when the entry in it began: a lone number typed replaces that part.
     DatePart m_entryPart = DatePart::Day;
+    // Whether the entry in the field was refused and stands marked with the reason.
+    bool m_refused = false;
     CalendarPopup* m_popup = nullptr;
     QCalendarWidget* m_calendar = nullptr;
 };

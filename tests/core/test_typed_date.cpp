@@ -88,4 +88,19 @@ TEST(TypedDate, ReadsEveryWayADateIsWritten)
     }
 }
 
+TEST(TypedDate, PartBeforeTheCursor)
+{
+    using enum DatePart;
+    const struct
+    {
+        const char* before;
+        DatePart part;
+    } cases[] = {
+        {"", Day},          {"1", Day},       {"15", Day},        {"15.", Month},    {"15.0", Month}, {"15.03.", Year},
+        {"15.03.19", Year}, {"15ю03б", Year}, {"15/03 19", Year}, {"1.2.3.4", Year}, {"15x03", Day},  {"ю", Month},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(partBefore(c.before), c.part) << c.before;
+}
+
 } // namespace
