@@ -9,6 +9,9 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -113,6 +116,7 @@ DatePicker::DatePicker(QWidget* parent)
     // Russian month and day names in the calendar.
     setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     setButtonSymbols(QAbstractSpinBox::NoButtons);
+    lineEdit()->installEventFilter(this);
 }
 
 void DatePicker::setDate(QDate date)
@@ -259,13 +263,7 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
         event->ignore();
         return;
     }
-    // A key that writes into the field showing the date held, over all of it, or over an entry just refused, starts
-    // an entry of its own: a whole date typed is read whole, never spliced into what was there. A refused entry is
-    // mended by moving into it first. A part of the text selected is replaced alone, as in any text field.
-    QLineEdit* edit = lineEdit();
-    const bool partSelected = edit->hasSelectedText() && edit->selectedText() != edit->text();
-    const bool fresh =
-        (edit->text() == heldText() && !partSelected) || edit->selectedText() == edit->text() || m_refused;
+    const bool fresh = writesAfresh();
     clearMark();
     if (key == Qt::Key_F4 || (key == Qt::Key_Down && event->modifiers() == Qt::AltModifier)) {
         openCalendar();
@@ -276,11 +274,49 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
         announce(this, spoken(m_date));
         return;
     }
-    if (fresh && beginsEntry(event)) {
-        m_entryPart = partUnderCursor();
-        edit->selectAll();
-    }
+    if (fresh && beginsEntry(event))
+        beginEntry();
     QAbstractSpinBox::keyPressEvent(event);
+}
+
+bool DatePicker::writesAfresh() const
+{
+    // What is written into the field showing the date held, over all of it, or over an entry just refused, starts an
+    // entry of its own: a whole date is read whole, never spliced into what was there. A refused entry is mended by
+    // moving into it first, and a part of the text selected is replaced alone, as in any text field.
+    const QLineEdit* edit = lineEdit();
+    const bool partSelected = edit->hasSelectedText() && edit->selectedText() != edit->text();
+    return (edit->text() == heldText() && !partSelected) || edit->selectedText() == edit->text() || m_refused;
+}
+
+void DatePicker::beginEntry()
+{
+    m_entryPart = partUnderCursor();
+    lineEdit()->selectAll();
+}
+
+void DatePicker::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The menu's paste is read as Ctrl+V's is.
+    if (writesAfresh()) {
+        clearMark();
+        beginEntry();
+    }
+    QAbstractSpinBox::contextMenuEvent(event);
+}
+
+bool DatePicker::eventFilter(QObject* watched, QEvent* event)
+{
+    // So is a middle-click's, which the field would insert where the click fell.
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton && !isReadOnly() &&
+        QGuiApplication::clipboard()->supportsSelection() && writesAfresh()) {
+        clearMark();
+        beginEntry();
+        lineEdit()->insert(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        return true;
+    }
+    return QAbstractSpinBox::eventFilter(watched, event);
 }
 
 void DatePicker::mousePressEvent(QMouseEvent* event)

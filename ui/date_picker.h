@@ -48,6 +48,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class CalendarPopup;
@@ -56,6 +58,8 @@ private:
     QRect comboRect(QStyle::SubControl part) const;
     QString heldText() const;
     DatePart partUnderCursor() const;
+    bool writesAfresh() const;
+    void beginEntry();
     void markRefusal(EntryVerdict verdict);
     void clearMark();
     void chooseFromCalendar(QDate date);

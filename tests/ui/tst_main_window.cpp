@@ -8,6 +8,7 @@
 
 #include <QCalendarWidget>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -455,11 +456,18 @@ QPoint pointAt(QLineEdit* field, int position)
 
 Q_DECLARE_METATYPE(WayIn)
 
+enum class Writing {
+    Typed, // key by key
+    CtrlV, // pasted with Ctrl+V
+    Menu,  // pasted with the context menu's paste
+};
+Q_DECLARE_METATYPE(Writing)
+
 void TestMainWindow::pickerEntries_data()
 {
     QTest::addColumn<WayIn>("wayIn");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<Writing>("writing");
     QTest::addColumn<int>("finish");
     QTest::addColumn<QDate>("expected"); // invalid: refused, and no run starts
 
@@ -474,35 +482,41 @@ void TestMainWindow::pickerEntries_data()
                                       {"a run", WayIn::AfterRun},
                                       {"a refusal", WayIn::AfterRefusal},
                                       {"the calendar", WayIn::AfterCalendar}})
-        QTest::addRow("15.03.1990 after %s", name) << wayIn << QStringLiteral("15.03.1990") << false << enter << ides;
+        QTest::addRow("15.03.1990 after %s", name)
+            << wayIn << QStringLiteral("15.03.1990") << Writing::Typed << enter << ides;
     // The picker holds 31.01.2001; a lone number replaces the part where typing began.
     QTest::newRow("1985 after the menu bar mid-entry")
-        << WayIn::MidEntryMenu << QStringLiteral("1985") << false << enter << QDate(1985, 4, 20);
+        << WayIn::MidEntryMenu << QStringLiteral("1985") << Writing::Typed << enter << QDate(1985, 4, 20);
     QTest::newRow("99 over the year's last two digits")
-        << WayIn::SelectedEnd << QStringLiteral("99") << false << enter << QDate(2099, 1, 31);
-    QTest::newRow("3 on the month") << WayIn::ClickMonth << QStringLiteral("3") << false << enter << QDate(2001, 3, 31);
-    QTest::newRow("pasted 15/03/1990") << WayIn::Start << QStringLiteral("15/03/1990") << true << enter << ides;
+        << WayIn::SelectedEnd << QStringLiteral("99") << Writing::Typed << enter << QDate(2099, 1, 31);
+    QTest::newRow("3 on the month") << WayIn::ClickMonth << QStringLiteral("3") << Writing::Typed << enter
+                                    << QDate(2001, 3, 31);
+    QTest::newRow("pasted 15/03/1990") << WayIn::Start << QStringLiteral("15/03/1990") << Writing::CtrlV << enter
+                                       << ides;
+    QTest::newRow("pasted by the menu into the date held")
+        << WayIn::ClickYear << QStringLiteral("15.03.1990") << Writing::Menu << enter << ides;
     QTest::newRow("pasted with white space around")
-        << WayIn::Start << QStringLiteral("\t15.03.1990\r\n") << true << enter << ides;
-    QTest::newRow("typed 31.04.2001") << WayIn::ClickYear << QStringLiteral("31.04.2001") << false << enter << QDate();
+        << WayIn::Start << QStringLiteral("\t15.03.1990\r\n") << Writing::CtrlV << enter << ides;
+    QTest::newRow("typed 31.04.2001") << WayIn::ClickYear << QStringLiteral("31.04.2001") << Writing::Typed << enter
+                                      << QDate();
     QTest::newRow("Escape gives the date back")
-        << WayIn::ClickDay << QStringLiteral("3") << false << int(Qt::Key_Escape) << QDate(2001, 1, 31);
+        << WayIn::ClickDay << QStringLiteral("3") << Writing::Typed << int(Qt::Key_Escape) << QDate(2001, 1, 31);
     // Steps keep the day within a shorter month, and never leave the range.
-    QTest::newRow("Down on the day") << WayIn::ClickDay << QString() << false << int(Qt::Key_Down)
+    QTest::newRow("Down on the day") << WayIn::ClickDay << QString() << Writing::Typed << int(Qt::Key_Down)
                                      << QDate(2001, 1, 30);
-    QTest::newRow("Up on the month") << WayIn::ClickMonth << QString() << false << int(Qt::Key_Up)
+    QTest::newRow("Up on the month") << WayIn::ClickMonth << QString() << Writing::Typed << int(Qt::Key_Up)
                                      << QDate(2001, 2, 28);
     QTest::newRow("typed, then Up on the year")
-        << WayIn::ClickYear << QStringLiteral("29.02.2000") << false << int(Qt::Key_Up) << QDate(2001, 2, 28);
-    QTest::newRow("PageDown past the earliest year")
-        << WayIn::ClickYear << QStringLiteral("05.01.1605") << false << int(Qt::Key_PageDown) << QDate(1601, 1, 1);
+        << WayIn::ClickYear << QStringLiteral("29.02.2000") << Writing::Typed << int(Qt::Key_Up) << QDate(2001, 2, 28);
+    QTest::newRow("PageDown past the earliest year") << WayIn::ClickYear << QStringLiteral("05.01.1605")
+                                                     << Writing::Typed << int(Qt::Key_PageDown) << QDate(1601, 1, 1);
 }
 
 void TestMainWindow::pickerEntries()
 {
     QFETCH(WayIn, wayIn);
     QFETCH(QString, typed);
-    QFETCH(bool, pasted);
+    QFETCH(Writing, writing);
     QFETCH(int, finish);
     QFETCH(QDate, expected);
 
@@ -559,11 +573,33 @@ void TestMainWindow::pickerEntries()
     for (QLineEdit* box : m_window->findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^T\\d$"))))
         box->clear();
     QVERIFY(picker->hasFocus());
-    if (pasted) {
+    switch (writing) {
+    case Writing::Typed:
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        break;
+    case Writing::CtrlV:
         QApplication::clipboard()->setText(typed);
         key(Qt::Key_V, Qt::ControlModifier);
-    } else {
-        QTest::keyClicks(QApplication::focusWidget(), typed);
+        break;
+    case Writing::Menu:
+        QApplication::clipboard()->setText(typed);
+        // The menu runs a loop of its own: its paste is chosen from inside it.
+        QTimer::singleShot(0, picker, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
+            for (QAction* action : menu->actions())
+                if (action->text().startsWith(paste))
+                    action->trigger();
+            menu->close();
+        });
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, field->rect().center(),
+                                    field->mapToGlobal(field->rect().center()));
+        QApplication::sendEvent(picker, &menuEvent);
+        // The window takes the focus back from the menu, as a window manager gives it.
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        m_window->activateWindow();
+        QTRY_VERIFY(picker->hasFocus());
+        break;
     }
     // While typing, the field shows what was typed, and nothing else, after what stands before it where typing goes on.
     const QString before = wayIn == WayIn::MidEntryMenu  ? QStringLiteral("20.04.")
