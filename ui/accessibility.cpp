@@ -13,8 +13,6 @@
 #include <QVersionNumber>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace kalendix {
 
 namespace {
