@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What a listener hears: the real program under Orca, driven by keys on a private X server and session bus, judged by
-# the phrases Orca's debug log says it spoke after each step. The clock is fixed at 6 April 2003 by faketime.
-# Exits 77 where Xvfb, openbox, xdotool, xprop, faketime, D-Bus, the AT-SPI bus or Orca is missing.
+# the phrases Orca's debug log says it spoke after each step. The clock is fixed at 6 April 2003 by libfaketime.
+# Exits 77 where Xvfb, openbox, xdotool, xprop, libfaketime, D-Bus, the AT-SPI bus or Orca is missing.
 set -euo pipefail
 usage="usage: screen_reader.sh PROGRAM"
 inside=false
@@ -11,7 +11,12 @@ if [[ ${1:-} == --inside ]]; then
 fi
 program=${1:?$usage}
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in Xvfb openbox xdotool xprop faketime orca dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+source "$here/fake_clock.sh"
+if ! faketime_library=$(fake_clock_library); then
+    echo "SKIP: libfaketime is not installed"
+    exit 77
+fi
+for tool in Xvfb openbox xdotool xprop orca dbus-run-session /usr/libexec/at-spi-bus-launcher; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed"
         exit 77
@@ -39,7 +44,10 @@ log=$SCRATCH/orca.log
 exec {displayfd}<> <(:)
 Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 pids=($!)
-trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$SCRATCH"' EXIT
+# libfaketime shares the clock through /dev/shm under the program's process id, and only a normal exit removes it.
+program_pid=
+trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$SCRATCH"
+    [[ -z $program_pid ]] || rm -f "/dev/shm/faketime_shm_$program_pid" "/dev/shm/sem.faketime_sem_$program_pid"' EXIT
 # Ends the test: on a failure, with what the program and Orca wrote, and all that Orca said.
 finish() { # STATUS
     if (($1 != 0)); then
@@ -139,9 +147,11 @@ if ! grep -aqF 'SPEECH OUTPUT' "$log" 2>/dev/null; then
 fi
 
 step "start"
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb faketime '2003-04-06 12:00:00' "$program" \
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb LD_PRELOAD=$faketime_library${LD_PRELOAD:+:$LD_PRELOAD} \
+    FAKETIME='@2003-04-06 12:00:00' "$program" \
     >"$SCRATCH/program.out" 2>&1 &
-pids+=($!)
+program_pid=$!
+pids+=("$program_pid")
 # Keys go to the active window: the window manager is asked to make it so rather than trusted to.
 window=$(timeout 30 xdotool search --sync --name '^Kalendix v 2\.0$' | head -n 1) || true
 [[ -n $window ]] || { echo "FAIL: the main window never appeared" && finish 1; }

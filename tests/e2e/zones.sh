@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Runs the clock probe under faketime across time zones and instants, and checks today's date value against the
-# calendar date that the zone shows at that instant. Exits 77 (skipped) without faketime.
+# Runs the clock probe under libfaketime across time zones and instants, and checks today's date value against the
+# calendar date that the zone shows at that instant. Exits 77 (skipped) without libfaketime.
 set -euo pipefail
 probe=${1:?usage: zones.sh CLOCK_PROBE}
-if ! command -v faketime >/dev/null; then
-    echo "SKIP: faketime is not installed"
+source "$(dirname "$0")/fake_clock.sh"
+if ! faketime_library=$(fake_clock_library); then
+    echo "SKIP: libfaketime is not installed"
     exit 77
 fi
 
@@ -38,11 +39,11 @@ fail() {
 for zone in "${zones[@]}"; do
     for day in "${ordinary_days[@]}" ${shifted_days[$zone]}; do
         for time in "${times[@]}"; do
-            output=$(TZ=$zone faketime -f "@$day $time" "$probe" 2001-01-01)
+            output=$(TZ=$zone LD_PRELOAD=$faketime_library${LD_PRELOAD:+:$LD_PRELOAD} FAKETIME="@$day $time" "$probe" 2001-01-01)
             epoch=$(awk '$1 == "epoch" { print $2 }' <<<"$output")
             today=$(awk '$1 == "today" { print $2 }' <<<"$output")
 
-            # faketime must really have moved the clock: where the wall time exists, the instant is that time.
+            # libfaketime must really have moved the clock: where the wall time exists, the instant is that time.
             if requested=$(TZ=$zone date -d "$day $time" +%s 2>/dev/null); then
                 if ((epoch < requested || epoch > requested + 5)); then
                     fail "$zone $day $time: the clock reads $epoch, not $requested"
