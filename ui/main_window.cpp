@@ -326,8 +326,11 @@ void Form1::openAboutWindow()
 
 void Form1::exitProgram()
 {
-    // Stop first, so that a run under way writes nothing more.
+    // Stop first, so that a run under way writes nothing more. The side windows go before this one, which would
+    // otherwise bring a minimised one back only to close it.
     Timer1->stop();
+    for (QWidget* side : sideWindows())
+        side->close();
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
 }
@@ -336,6 +339,21 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     Timer1->stop();
     QWidget::closeEvent(event);
+    // The program lives on in its side windows, which have no taskbar button: a minimised one would leave nothing on
+    // screen to bring it back by.
+    if (event->isAccepted())
+        for (QWidget* side : sideWindows())
+            if (side->isVisible() && side->isMinimized())
+                side->setWindowState(side->windowState() & ~Qt::WindowMinimized);
+}
+
+std::vector<QWidget*> Form1::sideWindows() const
+{
+    std::vector<QWidget*> open;
+    for (QWidget* side : {static_cast<QWidget*>(m_millenniumWindow.data()), static_cast<QWidget*>(m_aboutWindow.data())})
+        if (side)
+            open.push_back(side);
+    return open;
 }
 
 void Form1::keyPressEvent(QKeyEvent* event)

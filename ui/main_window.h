@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <vector>
+
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -57,6 +59,8 @@ private:
     void createControls();
     void createMenus();
     void placeOnScreen();
+    // The side windows that are open (or closing), in the menu's order.
+    std::vector<QWidget*> sideWindows() const;
 
     Clock m_clock;
     Look m_look;
