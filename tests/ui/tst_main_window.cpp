@@ -18,6 +18,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTest>
@@ -682,6 +683,8 @@ void TestMainWindow::focusIsVisible()
     QFETCH(bool, dark);
 
     const QPalette light = QApplication::palette();
+    // The rows after this one, and the other tests, see the palette they started with, whether this row passes or not.
+    const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
     if (dark) {
         QPalette colours = light;
         for (const auto role :
@@ -700,9 +703,7 @@ void TestMainWindow::focusIsVisible()
     // palette above makes the same colour).
     auto* field = control == QLatin1String("DT") ? target->findChild<QLineEdit*>() : nullptr;
     const QColor fieldColour = field ? field->grab().toImage().pixelColor(1, 1) : QColor();
-    const bool seen = test::showsFocusMark(target);
-    QApplication::setPalette(light);
-    QVERIFY(seen);
+    QVERIFY(test::showsFocusMark(target));
     if (field && !dark)
         QCOMPARE(fieldColour, QApplication::palette(field).color(QPalette::Base));
 }
