@@ -28,17 +28,6 @@ constexpr std::int64_t daysFromCivil(std::int64_t year, unsigned month, unsigned
 
 constexpr std::int64_t epochOffset = daysFromCivil(1899, 12, 30);
 
-constexpr bool isLeapYear(std::int64_t year)
-{
-    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-}
-
-constexpr unsigned daysInMonth(std::int64_t year, unsigned month)
-{
-    constexpr unsigned lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : lengths[month - 1];
-}
-
 bool isSkippedSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n';
@@ -50,6 +39,15 @@ bool isDigit(char c)
 }
 
 } // namespace
+
+bool isCalendarDate(int year, int month, int day)
+{
+    constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12 || day < 1)
+        return false;
+    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return day <= (month == 2 && leap ? 29 : lengths[month - 1]);
+}
 
 double todayDate()
 {
@@ -68,7 +66,7 @@ double localDateValue(std::time_t instant)
 
 double dateValue(int year, int month, int day)
 {
-    if (month < 1 || month > 12 || day < 1 || static_cast<unsigned>(day) > daysInMonth(year, month))
+    if (!isCalendarDate(year, month, day))
         throw std::invalid_argument("такой даты нет: " + std::to_string(year) + "-" + std::to_string(month) + "-" +
                                     std::to_string(day));
     return static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -

@@ -16,6 +16,9 @@ double todayDate();
 // The calendar date that the local time zone shows at an instant, at 00:00.
 double localDateValue(std::time_t instant);
 
+// Whether the month and the day exist in that year of the proleptic Gregorian calendar.
+bool isCalendarDate(int year, int month, int day);
+
 // Throws std::invalid_argument for a month or day that does not exist.
 double dateValue(int year, int month, int day);
 

@@ -1,7 +1,8 @@
 #include "typed_date.h"
 
+#include "conversions.h"
+
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <tuple>
 #include <vector>
@@ -74,23 +75,12 @@ std::optional<int> year(std::string_view digits)
     return value < 30 ? 2000 + value : 1900 + value;
 }
 
-bool isLeap(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysInMonth(int year, int month)
-{
-    constexpr std::array<int, 12> days{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeap(year) ? 29 : days[month - 1];
-}
-
 TypedDate judge(std::optional<int> day, std::optional<int> month, std::optional<int> year)
 {
     if (!day || !month || !year)
         return {};
     const CalendarDate date{*year, *month, *day};
-    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > daysInMonth(date.year, date.month))
+    if (!isCalendarDate(date.year, date.month, date.day))
         return {EntryVerdict::NoSuchDay, {}};
     const auto key = [](const CalendarDate& d) { return std::tie(d.year, d.month, d.day); };
     if (key(date) < key(earliestTypedDate) || key(date) > key(latestTypedDate))

@@ -222,7 +222,8 @@ void Form1::createControls()
 
 void Form1::createMenus()
 {
-    // Menus speak in the desktop's menu font, not in the window's dialog font.
+    // The menu bar takes the font Qt keeps for menu bars rather than the window's: on Windows that is the desktop's
+    // menu font; elsewhere the application's font, which the application sets to the dialog font.
     menuBar()->setFont(QApplication::font("QMenuBar"));
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&Файл"));
     fileMenu->setObjectName(QStringLiteral("фл"));
