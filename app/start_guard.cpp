@@ -71,10 +71,17 @@ void dropUnusableScaleFactor()
     if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         return;
     const QByteArray given = qgetenv("QT_SCALE_FACTOR");
+    // A Russian user writes a decimal comma, as the message below does; Qt reads only a point, so it is given one.
+    QByteArray readable = given;
+    if (readable.count(',') == 1 && !readable.contains('.'))
+        readable.replace(',', '.');
     bool number = false;
-    const double factor = given.toDouble(&number);
-    if (number && factor >= smallestScaleFactor && factor <= largestScaleFactor)
+    const double factor = readable.toDouble(&number);
+    if (number && factor >= smallestScaleFactor && factor <= largestScaleFactor) {
+        if (readable != given)
+            qputenv("QT_SCALE_FACTOR", readable);
         return;
+    }
     qunsetenv("QT_SCALE_FACTOR");
     say(QStringLiteral("Kalendix: QT_SCALE_FACTOR=«%1» пропущен: нужно число от 0,5 до 16.\n"
                        "Kalendix: QT_SCALE_FACTOR=\"%1\" ignored: it must be a number from 0.5 to 16.")

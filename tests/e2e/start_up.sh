@@ -41,16 +41,19 @@ for platform in "DISPLAY=" "QT_QPA_PLATFORM=xcb DISPLAY=" "QT_QPA_PLATFORM=xcb D
     grep -qF "Запустите программу в графическом сеансе" "$scratch/err" ||
         { failed=$((failed + 1)); echo "FAIL: $platform: no word on what to do"; }
 done
-for factor in 0 0.0001 -2 nan inf 1e9 abc; do
+for factor in 0 0.0001 -2 nan inf 1e9 abc 0,1 1,5,0; do
     check "QT_SCALE_FACTOR=$factor" 0 "QT_SCALE_FACTOR=\"$factor\" ignored" \
         env QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$factor "$scripted" run
     grep -q '^days: [0-9]\+$' "$scratch/out" || { failed=$((failed + 1)); echo "FAIL: $factor: the run did not finish"; }
 done
-check "QT_SCALE_FACTOR=2" 0 "" env QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 "$scripted" run
-if grep -q QT_SCALE_FACTOR "$scratch/err"; then
-    failed=$((failed + 1))
-    echo "FAIL: a usable scale factor was reported"
-fi
+# A usable factor is followed, unsaid, written with a point or with the decimal comma the message itself uses.
+for factor in 2:2 1,5:1.5 0.75:0.75; do
+    check "QT_SCALE_FACTOR=${factor%%:*}" 0 "" env QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=${factor%%:*} "$scripted" run
+    if grep -q QT_SCALE_FACTOR "$scratch/err" || ! grep -qx "scale: ${factor#*:}" "$scratch/out"; then
+        failed=$((failed + 1))
+        echo "FAIL: QT_SCALE_FACTOR=${factor%%:*}: reported, or not followed ($(grep '^scale' "$scratch/out"))"
+    fi
+done
 # Qt's own words, read when first asked for, are Russian.
 grep -qF 'qt words: &Отменить действие' "$scratch/out" || { failed=$((failed + 1)); echo "FAIL: Qt's words are not Russian"; }
 check "no fonts" 0 "Install the fonts-paratype package" \

@@ -69,6 +69,7 @@ int main(int argc, char* argv[])
     QObject::connect(&resultWatcher, &QTimer::timeout, &app, [&] {
         if (!days->text().isEmpty()) {
             std::printf("days: %s\n", qUtf8Printable(days->text()));
+            std::printf("scale: %g\n", window.devicePixelRatioF());
             // Qt's own words, as the boxes' context menus show them.
             std::printf("qt words: %s\n", qUtf8Printable(QCoreApplication::translate("QLineEdit", "&Undo")));
             if (mode == QLatin1String("session") || showcase) {
