@@ -1,5 +1,7 @@
 #include "start_guard.h"
 
+#include "start_failure.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -37,31 +39,11 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         heldMessages() << qFormatLogMessage(type, context, message);
         return;
     }
-    const QString platform = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? QStringLiteral("xcb, wayland")
-                                                                            : qEnvironmentVariable("QT_QPA_PLATFORM");
-    const QString display = qEnvironmentVariable("DISPLAY");
-    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
-    if (display.isEmpty() && wayland.isEmpty()) {
-        say(QStringLiteral("Kalendix: окно не открыть — нет дисплея: не заданы ни DISPLAY, ни WAYLAND_DISPLAY "
-                           "(платформа: %1).\n"
-                           "Kalendix: cannot open a window: there is no display, neither DISPLAY nor WAYLAND_DISPLAY "
-                           "is set (platform: %1).")
-                .arg(platform));
-    } else {
-        say(QStringLiteral("Kalendix: окно не открыть — не удалось подключиться к дисплею (платформа: %1, "
-                           "DISPLAY=%2, WAYLAND_DISPLAY=%3).\n"
-                           "Kalendix: cannot open a window: could not connect to the display (platform: %1, "
-                           "DISPLAY=%2, WAYLAND_DISPLAY=%3).")
-                .arg(platform, display, wayland));
-    }
-    say(QStringLiteral("    Запустите программу в графическом сеансе или выберите платформу переменной "
-                       "QT_QPA_PLATFORM.\n"
-                       "    Start it in a desktop session, or choose a platform with QT_QPA_PLATFORM.\n"
-                       "Qt:"));
+    QString words = windowSystemFailure() + QStringLiteral("\nQt:");
     for (const QString& held : std::as_const(heldMessages()))
-        say(QStringLiteral("    ") + held);
-    say(QStringLiteral("    ") + qFormatLogMessage(type, context, message));
-    std::fflush(stderr);
+        words += QStringLiteral("\n    ") + held;
+    words += QStringLiteral("\n    ") + qFormatLogMessage(type, context, message);
+    tellStartFailure(words);
     // Nothing has gone wrong in the program: no abort, no core dump, and no exit handlers over a half-made Qt.
     std::_Exit(EXIT_FAILURE);
 }
@@ -93,6 +75,11 @@ void dropUnusableScaleFactor()
 void beginStart()
 {
     dropUnusableScaleFactor();
+    const QString missing = windowSystemMissing();
+    if (!missing.isEmpty()) {
+        tellStartFailure(missing);
+        std::exit(EXIT_FAILURE);
+    }
     previousHandler = qInstallMessageHandler(holdMessage);
 }
 

@@ -7,7 +7,8 @@ namespace kalendix {
 //
 // beginStart() drops a QT_SCALE_FACTOR that is not a usable number, saying so, and until endStart() holds back Qt's
 // messages: a fatal one (Qt finds no display, or no platform it can use) ends the program with exit status 1 and a
-// message in Russian and English, Qt's own below it; otherwise they are passed on as they came.
+// message in Russian and English, Qt's own below it; otherwise they are passed on as they came. Where the platform
+// can tell before Qt is made that no window can be shown, the program ends there, with the same kind of message.
 void beginStart();
 void endStart();
 

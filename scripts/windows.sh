@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh g++-mingw-w64-x86-64-posix ninja-build dpkg-dev googletest wine wine64 nsis zip icoutils \
-    xvfb xauth openbox
+    xvfb xauth openbox xdotool unzip
 prefix=$(bash scripts/windows_qt.sh)
 cache=${KALENDIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kalendix}
 build=build-windows
@@ -57,3 +57,6 @@ cp "$build"/packages/*.zip "$build"/packages/*.exe "$dist"/
 ls -l "$dist"
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
     bash tests/install/windows_installer.sh "$wine_wrapper" "$dist"/*.exe
+# A start without the platform plugin says so in one box of the program's own.
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+    bash -c 'openbox >/dev/null 2>&1 & bash tests/install/windows_start_failure.sh "$0"' "$dist"/*.zip
