@@ -43,18 +43,19 @@ in_root "$root" 'apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get ins
     g++ make cmake qt6-base-dev libxcb1-dev fonts-paratype \
     && cd /src && cmake -S . -B build -DKALENDIX_BUILD_TESTS=OFF \
     && cmake --build build --parallel "$(nproc)" --target kalendix && timeout 3 build/app/kalendix; [ $? -eq 124 ]' \
-    >"$work/by-hand.log" 2>&1
+    >"$work/by-hand.log" 2>&1 || { echo "the by-hand build failed: see $work/by-hand.log" >&2; exit 1; }
 by_hand=$((SECONDS - start))
 root_unmount "$root"
 
-# README's run command, then its test command in the same root.
+# README's run command, then its test command in the same root. The run command ends by exec'ing the program, so
+# its own process turns into it; any other process named so (the host's /proc is bound in) is someone else's.
 fresh_root readme
 start=$SECONDS
 in_root "$root" 'cd /src && apt-get update -q >/dev/null && timeout --preserve-status 900 bash -c "(
     bash scripts/run.sh & pid=\$!
-    while ! grep -qx kalendix /proc/[0-9]*/comm 2>/dev/null; do sleep 0.2; kill -0 \$pid 2>/dev/null || exit 1; done
+    while ! grep -qx kalendix /proc/\$pid/comm 2>/dev/null; do sleep 0.2; kill -0 \$pid 2>/dev/null || exit 1; done
     kill \$pid)"' \
-    >"$work/run.log" 2>&1 || true
+    >"$work/run.log" 2>&1 || run_failed="README's run command did NOT start the program: see $work/run.log"
 run=$((SECONDS - start))
 start=$SECONDS
 in_root "$root" 'cd /src && bash scripts/test.sh' >"$work/test.log" 2>&1 && tests=passed || tests=FAILED
@@ -63,6 +64,7 @@ root_unmount "$root"
 
 report "$work/by-hand.log" "the program alone, by hand" "$by_hand"
 report "$work/run.log" "README's run command" "$run"
+if [[ -n ${run_failed:-} ]]; then echo "$run_failed"; fi
 echo "run command / by hand: $(awk -v a="$run" -v b="$by_hand" 'BEGIN { printf "%.2f", a / b }')"
 passed=$(grep -E 'tests passed' "$work/test.log" | tr '\n' ' ')
 echo "README's test command afterwards: $tests in $test_time s ($passed)"
