@@ -59,7 +59,8 @@ root_mount_system() { # ROOT: what programs inside expect of a running system
     for fs in /proc /sys /dev /dev/pts; do
         root_bind "$1" "$fs"
     done
-    cp /etc/resolv.conf "$1/etc/resolv.conf"
+    # A link there would be followed out of the root.
+    cp --remove-destination /etc/resolv.conf "$1/etc/resolv.conf"
 }
 
 root_debootstrap() { # RELEASE ROOT MIRROR LOG [DEBOOTSTRAP_OPTION...]: a minimal root; the log's end on failure
