@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
 # Builds Qt's base module for 64-bit Windows from Debian's own source, once, into a cache outside the checkout, and
 # prints the prefix it installed into. Its moc and other tools are the build machine's own, so the source is the
-# version of the installed qt6-base-dev; a new version, or a change to this script or to the toolchain file, makes a
-# new prefix. Usage: windows_qt.sh (scripts/windows.sh installs what it needs first)
+# version of the installed qt6-base-dev; a new version, or a change to this script, to the toolchain file or to the
+# notice collector, makes a new prefix.
+# Beside Qt the prefix keeps what Qt's licences ask to be passed on with it, gathered while the source tree exists:
+#   notices/  the licences and third-party notices of each library and plugin (scripts/qt_notices.py);
+#   source/   Debian's source package of this Qt and the scripts that built it.
+# Usage: windows_qt.sh (scripts/windows.sh installs what it needs first)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+self=$PWD/scripts/windows_qt.sh
 toolchain=$PWD/cmake/mingw-w64-x86_64.cmake
+collector=$PWD/scripts/qt_notices.py
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
-recipe=$( (cat "$0" "$toolchain" && echo "$version") | sha256sum | cut -c1-12)
+# The source package as apt-get source names it (a binary rebuild's version is not its source's).
+qt_source=$(dpkg-query -W -f='${source:Package}=${source:Version}' qt6-base-dev)
+recipe=$( (cat "$self" "$toolchain" "$collector" && echo "$version") | sha256sum | cut -c1-12)
 cache=${KALENDIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kalendix}
 upstream=${version%%+*}
 upstream=${upstream#*:}
@@ -19,22 +27,27 @@ fi
 
 work=$cache/qt6-windows-work
 rm -rf "$work" "$prefix"
+# The work tree grows to several GB: it goes whatever the outcome, and an unfinished prefix with it.
+trap 'rm -rf "$work"; [[ -f $prefix/.complete ]] || rm -rf "$prefix"' EXIT
 mkdir -p "$work/lists/partial"
-# A private deb-src list for this release, from this machine's mirror: the machine's own apt set-up stays as it is.
+# A private deb-src list for this release, from the archives this machine installs from: the machine's own apt set-up
+# stays as it is.
 release=$(. /etc/os-release && echo "$VERSION_CODENAME")
 mirror=$(bash scripts/debian_mirror.sh)
+security=$(bash scripts/debian_mirror.sh --security)
 cat >"$work/sources.list" <<LIST
 deb-src $mirror $release main
 deb-src $mirror $release-updates main
-deb-src ${mirror%/debian*}/debian-security $release-security main
+deb-src $security $release-security main
 LIST
 apt_private=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts=/dev/null
     -o Dir::State::Lists="$work/lists" -o APT::Sandbox::User=root)
+mkdir -p "$work/debian"
 {
     apt-get "${apt_private[@]}" update -q
-    (cd "$work" && apt-get "${apt_private[@]}" source -q "qt6-base=$version")
+    (cd "$work/debian" && apt-get "${apt_private[@]}" source -q "$qt_source")
 } >&2
-source_dir=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+source_dir=$(find "$work/debian" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
 
 # The smallest Qt that carries Widgets, Qt Test, the Windows platform and style plugins and the JPEG reader.
 # OpenGL and tablets are switched off whole (6.4 needs each of the named switches), and every third-party library is
@@ -49,7 +62,7 @@ cmake -G Ninja -S "$source_dir" -B "$work/build" \
     -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
@@ -63,7 +76,19 @@ cmake -G Ninja -S "$source_dir" -B "$work/build" \
     >&2
 cmake --build "$work/build" --parallel "$(nproc)" >&2
 cmake --install "$work/build" >&2
-rm -rf "$work"
+/usr/bin/python3 "$collector" "$source_dir" "$work/build" "$prefix" >&2
+
+mkdir "$prefix/source"
+find "$work/debian" -maxdepth 1 -type f -exec mv -t "$prefix/source" {} +
+cp "$self" "$toolchain" "$collector" scripts/debian_mirror.sh "$prefix/source/"
+cat >"$prefix/source/README.txt" <<README
+The source of the Qt shipped with Kalendix for Windows, as Debian publishes it (unpack the .dsc with dpkg-source -x):
+${qt_source/=/ }, built for 64-bit Windows by windows_qt.sh with the toolchain file mingw-w64-x86_64.cmake,
+$(x86_64-w64-mingw32-g++-posix --version | head -n1), on Debian $(. /etc/os-release && echo "$VERSION_ID").
+In Kalendix's source the scripts lie in scripts/ and the toolchain file in cmake/. windows_qt.sh fetches Qt's source
+from the archives debian_mirror.sh names, builds it as it lists and installs it; qt_notices.py collects the licences
+and notices that the packages carry in their LICENSES folder.
+README
 touch "$prefix/.complete"
 # Builds from older recipes are of no more use.
 find "$cache" -maxdepth 1 -name 'qt6-windows-*' ! -name "$(basename "$prefix")" -exec rm -rf {} +

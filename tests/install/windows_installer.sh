@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows installer under Wine, as a user's silent install goes: it installs into Program Files, puts a Start-menu
-# entry down, the installed program starts and stays up, and its uninstaller removes every file it installed.
+# entry down, with the licences and notices of everything it installs, the installed program starts and stays up, and
+# its uninstaller removes every file it installed.
 # Usage: windows_installer.sh WINE_WRAPPER INSTALLER.exe   (with a display for the program's window)
 set -euo pipefail
 wine=${1:?usage: windows_installer.sh WINE_WRAPPER INSTALLER.exe}
@@ -24,6 +25,7 @@ check "installed the Qt platform plugin" test -f "$target/platforms/qwindows.dll
 check "installed an uninstaller" test -f "$target/Uninstall.exe"
 shortcut=$(find "$WINEPREFIX/drive_c" -iname 'Kalendix v2.0.lnk' 2>/dev/null | head -n1)
 check "a Start-menu entry" test -n "$shortcut"
+check "the notices of every file installed" bash "$(dirname "$0")/windows_notices.sh" "$target"
 installed=$(cd "$target" && find . -type f | sort)
 
 # The installed program starts and is still running three seconds later.
