@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the README's two commands, as a newcomer would, in a fresh minimal root of another Debian release: debootstrap
 # makes it from this machine's Debian mirror, the checkout is copied in, and the run command and then the test command
-# run inside it. The root is unmounted and removed at the end, whatever happened; the packages it downloaded are kept
-# in a cache for the next time. Needs root.   Usage: test_in_root.sh [RELEASE] (default: trixie)
+# run inside it. The root is unmounted and removed at the end, whatever happened, but never while anything inside it
+# is still mounted (see fresh_root_lib.sh); the packages it downloaded are kept in a cache for the next time. Git is
+# not needed. Needs root.   Usage: test_in_root.sh [RELEASE] (default: trixie)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 release=${1:-trixie}
