@@ -35,7 +35,8 @@ expect "internal name" '"InternalName", "Kalendix v2\.0"'
 expect "original file name" '"OriginalFilename", "Kalendix v2\.0\.exe"'
 expect "Russian" '^LANGUAGE 25, 1$'
 # The record's strings are UTF-16: the author's Cyrillic name must come out of them as it went in.
-strings_utf16=$(iconv -f UTF-16LE -t UTF-8 -c <"$scratch/kalendix.res" | tr -d '\0')
+# The rest of the file is no text: iconv -c drops it, and from glibc 2.41 on says so by its exit status.
+strings_utf16=$({ iconv -f UTF-16LE -t UTF-8 -c <"$scratch/kalendix.res" || true; } | tr -d '\0')
 if grep -qaF "LegalCopyright$copyright" <<<"$strings_utf16"; then
     echo "ok: copyright \"$copyright\""
 else
