@@ -42,7 +42,9 @@ fi
 
 log=$SCRATCH/orca.log
 exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Without -noreset the server starts afresh when setxkbmap, its only client, leaves: the Russian keyboard is gone,
+# and the window manager, connecting just then, can find no display.
+Xvfb -displayfd "$displayfd" -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 pids=($!)
 # libfaketime shares the clock through /dev/shm under the program's process id, and only a normal exit removes it.
 program_pid=
