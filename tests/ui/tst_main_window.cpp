@@ -461,6 +461,7 @@ enum class Writing {
     Typed, // key by key
     CtrlV, // pasted with Ctrl+V
     Menu,  // pasted with the context menu's paste
+    Middle, // pasted from the selection with a middle click, where the platform has one (X11)
 };
 Q_DECLARE_METATYPE(Writing)
 
@@ -496,6 +497,8 @@ void TestMainWindow::pickerEntries_data()
                                        << ides;
     QTest::newRow("pasted by the menu into the date held")
         << WayIn::ClickYear << QStringLiteral("15.03.1990") << Writing::Menu << enter << ides;
+    QTest::newRow("pasted by the middle button into the date held")
+        << WayIn::ClickYear << QStringLiteral("15.03.1990") << Writing::Middle << enter << ides;
     QTest::newRow("pasted with white space around")
         << WayIn::Start << QStringLiteral("\t15.03.1990\r\n") << Writing::CtrlV << enter << ides;
     QTest::newRow("typed 31.04.2001") << WayIn::ClickYear << QStringLiteral("31.04.2001") << Writing::Typed << enter
@@ -581,6 +584,12 @@ void TestMainWindow::pickerEntries()
     case Writing::CtrlV:
         QApplication::clipboard()->setText(typed);
         key(Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Writing::Middle:
+        if (!QApplication::clipboard()->supportsSelection())
+            QSKIP("this platform has no selection to paste");
+        QApplication::clipboard()->setText(typed, QClipboard::Selection);
+        QTest::mouseClick(field, Qt::MiddleButton, {}, pointAt(field, clickAt[2]));
         break;
     case Writing::Menu:
         QApplication::clipboard()->setText(typed);
