@@ -351,7 +351,8 @@ void Form1::closeEvent(QCloseEvent* event)
 std::vector<QWidget*> Form1::sideWindows() const
 {
     std::vector<QWidget*> open;
-    for (QWidget* side : {static_cast<QWidget*>(m_millenniumWindow.data()), static_cast<QWidget*>(m_aboutWindow.data())})
+    for (QWidget* side :
+         {static_cast<QWidget*>(m_millenniumWindow.data()), static_cast<QWidget*>(m_aboutWindow.data())})
         if (side)
             open.push_back(side);
     return open;

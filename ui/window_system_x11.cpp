@@ -8,7 +8,6 @@
 #include <xcb/xcb.h>
 
 #include <array>
-
 #include <chrono>
 #include <cmath>
 #include <cstdlib>

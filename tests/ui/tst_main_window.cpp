@@ -458,9 +458,9 @@ QPoint pointAt(QLineEdit* field, int position)
 Q_DECLARE_METATYPE(WayIn)
 
 enum class Writing {
-    Typed, // key by key
-    CtrlV, // pasted with Ctrl+V
-    Menu,  // pasted with the context menu's paste
+    Typed,  // key by key
+    CtrlV,  // pasted with Ctrl+V
+    Menu,   // pasted with the context menu's paste
     Middle, // pasted from the selection with a middle click, where the platform has one (X11)
 };
 Q_DECLARE_METATYPE(Writing)
