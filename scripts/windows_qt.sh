@@ -25,7 +25,8 @@ if [[ -f $prefix/.complete ]]; then
     exit 0
 fi
 
-work=$cache/qt6-windows-work
+# Each build has a work tree of its own, so that builds for two Qt versions (Debian 12's and 13's, say) never share one.
+work=$cache/work-qt6-windows-$upstream-$recipe
 rm -rf "$work" "$prefix"
 # The work tree grows to several GB: it goes whatever the outcome, and an unfinished prefix with it.
 trap 'rm -rf "$work"; [[ -f $prefix/.complete ]] || rm -rf "$prefix"' EXIT
@@ -90,6 +91,6 @@ from the archives debian_mirror.sh names, builds it as it lists and installs it;
 and notices that the packages carry in their LICENSES folder.
 README
 touch "$prefix/.complete"
-# Builds from older recipes are of no more use.
-find "$cache" -maxdepth 1 -name 'qt6-windows-*' ! -name "$(basename "$prefix")" -exec rm -rf {} +
+# Builds of this Qt version from older recipes are of no more use; those of other versions serve other releases.
+find "$cache" -maxdepth 1 -name "qt6-windows-$upstream-*" ! -name "$(basename "$prefix")" -exec rm -rf {} +
 echo "$prefix"
