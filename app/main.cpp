@@ -1,6 +1,6 @@
 #include "application.h"
 
-#include "core/conversions.h"
+#include "core/calendar.h"
 #include "ui/main_window.h"
 #include "ui/runtime_error.h"
 

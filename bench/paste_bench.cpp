@@ -1,7 +1,7 @@
 // A megabyte pasted into a result box: how long until it shows, how busy the program is while that box has the focus,
 // how long a key typed there takes to show, and how long the next run takes to overwrite it. Runs against a real
 // display (bench/paste.sh starts one).
-#include "core/conversions.h"
+#include "core/calendar.h"
 #include "ui/main_window.h"
 
 #include <QApplication>

@@ -1,6 +1,7 @@
 #include "millennium.h"
 
-#include "conversions.h"
+#include "calendar.h"
+#include "number_text.h"
 
 namespace kalendix {
 

@@ -1,6 +1,6 @@
 #include "spoken.h"
 
-#include "conversions.h"
+#include "calendar.h"
 
 #include <cmath>
 

@@ -1,6 +1,7 @@
 #include "statistics.h"
 
-#include "conversions.h"
+#include "calendar.h"
+#include "number_text.h"
 
 #include <algorithm>
 #include <cmath>

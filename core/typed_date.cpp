@@ -1,6 +1,6 @@
 #include "typed_date.h"
 
-#include "conversions.h"
+#include "calendar.h"
 
 #include <algorithm>
 #include <optional>

@@ -2,8 +2,10 @@
 
 #include "about_info.h"
 #include "accessibility.h"
+#include "colours.h"
 #include "look.h"
 #include "screen_placement.h"
+#include "twips.h"
 #include "window_system.h"
 
 #include <QGroupBox>

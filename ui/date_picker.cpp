@@ -1,10 +1,10 @@
 #include "date_picker.h"
 
 #include "accessibility.h"
-#include "look.h"
+#include "colours.h"
 #include "screen_placement.h"
 
-#include "core/conversions.h"
+#include "core/calendar.h"
 #include "core/spoken.h"
 
 #include <QApplication>

@@ -2,13 +2,16 @@
 
 #include "about_window.h"
 #include "accessibility.h"
+#include "colours.h"
 #include "date_picker.h"
 #include "float_progress_bar.h"
 #include "look.h"
 #include "millennium_window.h"
+#include "program_icon.h"
 #include "result_box.h"
 #include "runtime_error.h"
 #include "screen_placement.h"
+#include "twips.h"
 
 #include "core/spoken.h"
 #include "core/statistics.h"

@@ -1,9 +1,12 @@
 #include "millennium_window.h"
 
 #include "accessibility.h"
+#include "colours.h"
 #include "look.h"
+#include "program_icon.h"
 #include "runtime_error.h"
 #include "screen_placement.h"
+#include "twips.h"
 #include "window_system.h"
 
 #include "core/millennium.h"

@@ -1,6 +1,6 @@
 #include "program_style.h"
 
-#include "look.h"
+#include "colours.h"
 
 #include <QHash>
 #include <QIconEngine>

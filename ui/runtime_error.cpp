@@ -1,6 +1,6 @@
 #include "runtime_error.h"
 
-#include "look.h"
+#include "program_icon.h"
 
 #include <QApplication>
 #include <QMessageBox>

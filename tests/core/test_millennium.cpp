@@ -1,6 +1,6 @@
 #include "core/millennium.h"
 
-#include "core/conversions.h"
+#include "core/calendar.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "core/spoken.h"
 
-#include "core/conversions.h"
+#include "core/calendar.h"
 #include "core/statistics.h"
 
 #include <gtest/gtest.h>

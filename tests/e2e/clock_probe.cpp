@@ -1,6 +1,7 @@
 // Prints what the core makes of this process's clock, zone and locale, for the end-to-end scripts:
 //   clock_probe PICKED [TODAY]     dates as YYYY-MM-DD; TODAY defaults to the clock's local date
-#include "core/conversions.h"
+#include "core/calendar.h"
+#include "core/number_text.h"
 #include "core/statistics.h"
 
 #include <cstdio>

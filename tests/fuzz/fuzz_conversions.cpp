@@ -1,6 +1,7 @@
 // libFuzzer target: any text a user could type or paste into the days box, and any pair of dates the picker and the
 // clock can give.
-#include "core/conversions.h"
+#include "core/calendar.h"
+#include "core/number_text.h"
 #include "core/statistics.h"
 
 #include <cmath>

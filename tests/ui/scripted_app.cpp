@@ -7,7 +7,7 @@
 //                               looked at, with the three windows' ids; "dark" first gives the application a dark
 //                               palette, as a dark desktop theme would
 #include "app/application.h"
-#include "core/conversions.h"
+#include "core/calendar.h"
 #include "ui/about_window.h"
 #include "ui/main_window.h"
 #include "ui/millennium_window.h"

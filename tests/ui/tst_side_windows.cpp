@@ -1,7 +1,7 @@
 #include "widget_test_support.h"
 
 #include "ui/about_window.h"
-#include "ui/look.h"
+#include "ui/colours.h"
 #include "ui/main_window.h"
 #include "ui/millennium_window.h"
 

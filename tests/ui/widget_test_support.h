@@ -1,10 +1,11 @@
 #pragma once
 
 #include "app/application.h"
-#include "core/conversions.h"
+#include "core/calendar.h"
 #include "core/millennium.h"
 #include "core/statistics.h"
 #include "ui/clock.h"
+#include "ui/colours.h"
 #include "ui/look.h"
 
 #include <QAccessible>
