@@ -15,10 +15,26 @@ struct WordForms
     const char* many; // 0, 5-20, 25-30, 11-14 in any hundred
 };
 
-constexpr WordForms unitForms[] = {
-    {"год", "года", "лет"},   {"месяц", "месяца", "месяцев"}, {"неделя", "недели", "недель"},   {"день", "дня", "дней"},
-    {"час", "часа", "часов"}, {"минута", "минуты", "минут"},  {"секунда", "секунды", "секунд"},
-};
+constexpr WordForms formsOf(Figure figure)
+{
+    switch (figure) {
+    case Figure::Years:
+        return {"год", "года", "лет"};
+    case Figure::Months:
+        return {"месяц", "месяца", "месяцев"};
+    case Figure::Weeks:
+        return {"неделя", "недели", "недель"};
+    case Figure::Days:
+        return {"день", "дня", "дней"};
+    case Figure::Hours:
+        return {"час", "часа", "часов"};
+    case Figure::Minutes:
+        return {"минута", "минуты", "минут"};
+    case Figure::Seconds:
+        return {"секунда", "секунды", "секунд"};
+    }
+    return {"", "", ""};
+}
 
 bool isDigit(char c)
 {
@@ -60,24 +76,18 @@ constexpr const char* weekdays[] = {"суббота", "воскресенье", 
 
 } // namespace
 
-std::string unitWord(Unit unit, std::string_view figure)
+std::string unitWord(Figure figure, std::string_view number)
 {
-    return formFor(unitForms[static_cast<int>(unit)], figure);
+    return formFor(formsOf(figure), number);
 }
 
-std::string spokenFigures(const std::array<std::string, 7>& figures)
+std::string spokenFigures(const Figures& figures)
 {
-    // Box order is days, seconds, hours, minutes, years, months, weeks; the window shows years first.
-    constexpr struct
-    {
-        std::size_t box;
-        Unit unit;
-    } shown[] = {{4, Unit::Years}, {5, Unit::Months},  {6, Unit::Weeks},  {0, Unit::Days},
-                 {2, Unit::Hours}, {3, Unit::Minutes}, {1, Unit::Seconds}};
     std::string said = "Прошло:";
-    for (const auto& row : shown) {
+    for (const Figure figure : shownOrder) {
+        const std::string& number = figures[indexOf(figure)];
         said += said.back() == ':' ? " " : ", ";
-        said += figures[row.box] + " " + unitWord(row.unit, figures[row.box]);
+        said += number + " " + unitWord(figure, number);
     }
     return said;
 }

@@ -3,7 +3,6 @@
 #include "calendar.h"
 #include "number_text.h"
 
-#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -27,27 +26,24 @@ std::string daysFigure(double today, double picked)
     return formatNumber(dayDifference(today, picked));
 }
 
-std::array<std::string, 6> derivedFigures(std::string_view daysText)
+Figures derivedFigures(std::string_view daysText)
 {
     const double days = leadingNumber(daysText);
     const std::int32_t wholeDays = roundToLong(days);
-    return {
-        formatNumber(times(days, 86400)),          // seconds
-        formatNumber(times(days, 24)),             // hours
-        formatNumber(times(days, 1440)),           // minutes
-        formatLong(wholeQuotient(wholeDays, 365)), // years
-        formatLong(wholeQuotient(wholeDays, 30)),  // months
-        formatLong(wholeQuotient(wholeDays, 7)),   // weeks
-    };
+    Figures figures;
+    figures[indexOf(Figure::Days)] = daysText;
+    figures[indexOf(Figure::Seconds)] = formatNumber(times(days, 86400));
+    figures[indexOf(Figure::Hours)] = formatNumber(times(days, 24));
+    figures[indexOf(Figure::Minutes)] = formatNumber(times(days, 1440));
+    figures[indexOf(Figure::Years)] = formatLong(wholeQuotient(wholeDays, 365));
+    figures[indexOf(Figure::Months)] = formatLong(wholeQuotient(wholeDays, 30));
+    figures[indexOf(Figure::Weeks)] = formatLong(wholeQuotient(wholeDays, 7));
+    return figures;
 }
 
-std::array<std::string, 7> computeFigures(double today, double picked)
+Figures computeFigures(double today, double picked)
 {
-    std::array<std::string, 7> figures;
-    figures[0] = daysFigure(today, picked);
-    const auto derived = derivedFigures(figures[0]);
-    std::copy(derived.begin(), derived.end(), figures.begin() + 1);
-    return figures;
+    return derivedFigures(daysFigure(today, picked));
 }
 
 } // namespace kalendix

@@ -53,29 +53,41 @@ constexpr int resultBoxWidth = 1455;
 constexpr int resultBoxHeight = 285;
 constexpr int unitLabelLeft = 2400;
 
-struct UnitRow
+constexpr int firstRowTop = 480;
+constexpr int rowStep = 360;
+
+// A figure's box and the unit caption beside it. The backslash is shown as it stands, between the two word forms it
+// separates.
+struct FigureRow
 {
-    const char* boxName;
     const char* labelName;
     const char* caption;
     const char* spokenName; // what a screen reader says for the box and its caption: the caption reads badly aloud
-    int top;
     int labelWidth;
     int labelHeight;
     SystemColor labelBackground;
 };
 
-// Top to bottom: years, months, weeks, days, hours, minutes, seconds. The backslash is shown as it stands, between
-// the two word forms it separates.
-constexpr std::array<UnitRow, 7> unitRows = {{
-    {"T5", "Label3", " лет\\год(а)", "Прошло лет", 480, 975, 255, SystemColor::Menu},
-    {"T6", "Label8", " месяц(ев)", "Прошло месяцев", 840, 975, 375, SystemColor::ButtonFace},
-    {"T7", "Label9", " недель\\недели", "Прошло недель", 1200, 1335, 255, SystemColor::ButtonFace},
-    {"T1", "Label4", " дней\\день", "Прошло дней", 1560, 975, 255, SystemColor::Menu},
-    {"T3", "Label5", " час(ов)", "Прошло часов", 1920, 735, 255, SystemColor::Menu},
-    {"T4", "Label6", " минут", "Прошло минут", 2280, 735, 255, SystemColor::Menu},
-    {"T2", "Label7", " секунд", "Прошло секунд", 2640, 735, 255, SystemColor::Menu},
-}};
+constexpr FigureRow rowOf(Figure figure)
+{
+    switch (figure) {
+    case Figure::Years:
+        return {"Label3", " лет\\год(а)", "Прошло лет", 975, 255, SystemColor::Menu};
+    case Figure::Months:
+        return {"Label8", " месяц(ев)", "Прошло месяцев", 975, 375, SystemColor::ButtonFace};
+    case Figure::Weeks:
+        return {"Label9", " недель\\недели", "Прошло недель", 1335, 255, SystemColor::ButtonFace};
+    case Figure::Days:
+        return {"Label4", " дней\\день", "Прошло дней", 975, 255, SystemColor::Menu};
+    case Figure::Hours:
+        return {"Label5", " час(ов)", "Прошло часов", 735, 255, SystemColor::Menu};
+    case Figure::Minutes:
+        return {"Label6", " минут", "Прошло минут", 735, 255, SystemColor::Menu};
+    case Figure::Seconds:
+        return {"Label7", " секунд", "Прошло секунд", 735, 255, SystemColor::Menu};
+    }
+    return {};
+}
 
 constexpr int tickMilliseconds = 100;
 
@@ -184,22 +196,22 @@ void Form1::createControls()
                          SystemColor::ButtonFace);
 
     const QFont unitFont = m_look.captionFont(8.25, true);
-    // In the rows' order, top to bottom.
-    QLineEdit** const boxes[] = {&T5, &T6, &T7, &T1, &T3, &T4, &T2};
-    static_assert(std::size(boxes) == unitRows.size());
-    for (std::size_t i = 0; i < unitRows.size(); ++i) {
-        const UnitRow& row = unitRows[i];
+    for (std::size_t place = 0; place < shownOrder.size(); ++place) {
+        const Figure figure = shownOrder[place];
+        const FigureRow row = rowOf(figure);
+        const int top = firstRowTop + int(place) * rowStep;
         auto* box = new ResultBox(client);
-        *boxes[i] = box;
-        box->setObjectName(QString::fromLatin1(row.boxName));
-        box->setGeometry(TwipsRect{resultBoxLeft, row.top, resultBoxWidth, resultBoxHeight}.toPixels());
+        m_boxes[indexOf(figure)] = box;
+        // The boxes are numbered in the order the figures are computed.
+        box->setObjectName(QStringLiteral("T%1").arg(indexOf(figure) + 1));
+        box->setGeometry(TwipsRect{resultBoxLeft, top, resultBoxWidth, resultBoxHeight}.toPixels());
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setMaxLength(std::numeric_limits<int>::max());
         paintBackground(box, SystemColor::InfoBackground);
         box->setAccessibleName(QString::fromUtf8(row.spokenName));
-        QLabel* caption = createLabel(client, row.labelName, QString::fromUtf8(row.caption),
-                                      TwipsRect{unitLabelLeft, row.top, row.labelWidth, row.labelHeight}, unitFont,
-                                      row.labelBackground);
+        QLabel* caption =
+            createLabel(client, row.labelName, QString::fromUtf8(row.caption),
+                        TwipsRect{unitLabelLeft, top, row.labelWidth, row.labelHeight}, unitFont, row.labelBackground);
         caption->setBuddy(box);
         // A screen reader names the box by its caption, and would read out the backslash and the brackets.
         caption->setAccessibleName(box->accessibleName());
@@ -217,7 +229,15 @@ void Form1::createControls()
     Timer1->setInterval(tickMilliseconds);
     connect(Timer1, &QTimer::timeout, this, &Form1::onTick);
 
-    QWidget* const tabOrder[] = {DT, T1, T2, Command1, T3, T4, T5, T6, T7};
+    QWidget* const tabOrder[] = {DT,
+                                 box(Figure::Days),
+                                 box(Figure::Seconds),
+                                 Command1,
+                                 box(Figure::Hours),
+                                 box(Figure::Minutes),
+                                 box(Figure::Years),
+                                 box(Figure::Months),
+                                 box(Figure::Weeks)};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     DT->setFocus();
@@ -281,18 +301,11 @@ void Form1::onTick()
             return;
 
         m_runDate = m_clock();
-        T1->setText(QString::fromStdString(daysFigure(m_runDate, DT->dateValue())));
-        // The other six figures follow the days box's text as it now stands, not the number behind it.
-        const auto derived = derivedFigures(T1->text().toStdString());
-        QLineEdit* const boxes[] = {T2, T3, T4, T5, T6, T7};
-        for (std::size_t i = 0; i < derived.size(); ++i)
-            boxes[i]->setText(QString::fromStdString(derived[i]));
+        const Figures figures = computeFigures(m_runDate, DT->dateValue());
+        for (std::size_t i = 0; i < figures.size(); ++i)
+            m_boxes[i]->setText(QString::fromStdString(figures[i]));
         ProgressBar1->setVisible(false);
-        std::array<std::string, 7> shown;
-        QLineEdit* const inBoxOrder[] = {T1, T2, T3, T4, T5, T6, T7};
-        std::transform(std::cbegin(inBoxOrder), std::cend(inBoxOrder), shown.begin(),
-                       [](const QLineEdit* box) { return box->text().toStdString(); });
-        announce(this, QString::fromStdString(spokenFigures(shown)));
+        announce(this, QString::fromStdString(spokenFigures(figures)));
     });
 }
 

@@ -3,9 +3,12 @@
 #include "clock.h"
 #include "look.h"
 
+#include "core/statistics.h"
+
 #include <QPointer>
 #include <QWidget>
 
+#include <array>
 #include <vector>
 
 class QLabel;
@@ -59,6 +62,7 @@ private:
     void createControls();
     void createMenus();
     void placeOnScreen();
+    QLineEdit* box(Figure figure) const { return m_boxes[indexOf(figure)]; }
     // The side windows that are open (or closing), in the menu's order.
     std::vector<QWidget*> sideWindows() const;
 
@@ -72,13 +76,8 @@ private:
     DatePicker* DT = nullptr;
     QPushButton* Command1 = nullptr;
     QLabel* Label2 = nullptr;
-    QLineEdit* T1 = nullptr;
-    QLineEdit* T2 = nullptr;
-    QLineEdit* T3 = nullptr;
-    QLineEdit* T4 = nullptr;
-    QLineEdit* T5 = nullptr;
-    QLineEdit* T6 = nullptr;
-    QLineEdit* T7 = nullptr;
+    // The result boxes T1 to T7, by figure.
+    std::array<QLineEdit*, figureCount> m_boxes{};
     FloatProgressBar* ProgressBar1 = nullptr;
     QTimer* Timer1 = nullptr;
 

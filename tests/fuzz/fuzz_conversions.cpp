@@ -12,6 +12,10 @@
 
 namespace {
 
+using kalendix::Figure;
+using kalendix::indexOf;
+using kalendix::shownOrder;
+
 void check(bool condition)
 {
     if (!condition)
@@ -44,8 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     try {
         const auto figures = kalendix::derivedFigures(text);
-        for (const auto& figure : figures)
-            check(!figure.empty());
+        check(figures[indexOf(Figure::Days)] == text);
+        for (const Figure derived : shownOrder)
+            check(derived == Figure::Days || !figures[indexOf(derived)].empty());
     } catch (const std::overflow_error&) {
     }
 
@@ -59,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const double today = first + std::fmod(a, span);
         const double picked = first + std::fmod(b, span);
         const auto figures = kalendix::computeFigures(today, picked);
-        check(kalendix::leadingNumber(figures[0]) == today - picked);
-        check(figures[1] == kalendix::formatNumber((today - picked) * 86400, "."));
+        check(kalendix::leadingNumber(figures[indexOf(Figure::Days)]) == today - picked);
+        check(figures[indexOf(Figure::Seconds)] == kalendix::formatNumber((today - picked) * 86400, "."));
     }
     return 0;
 }
