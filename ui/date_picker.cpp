@@ -1,26 +1,20 @@
 #include "date_picker.h"
 
 #include "accessibility.h"
+#include "calendar_popup.h"
 #include "colours.h"
-#include "screen_placement.h"
 
 #include "core/calendar.h"
-#include "core/spoken.h"
 
-#include <QApplication>
-#include <QCalendarWidget>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
-#include <QScreen>
-#include <QShortcut>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QToolTip>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -45,11 +39,6 @@ QString refusalReason(EntryVerdict verdict)
     return QStringLiteral("Наберите день, месяц и год, например 15.03.1990");
 }
 
-QString spoken(QDate date)
-{
-    return QString::fromStdString(spokenDate({date.year(), date.month(), date.day()}));
-}
-
 bool beginsEntry(const QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste))
@@ -61,55 +50,6 @@ bool beginsEntry(const QKeyEvent* event)
 
 } // namespace
 
-// The drop-down, a popup window around the calendar: nothing reaches the date until a day is taken with a click or
-// Enter, and Escape, F4, Alt+Up or a click elsewhere leaves the date as it was.
-class DatePicker::CalendarPopup final : public QWidget
-{
-public:
-    explicit CalendarPopup(QWidget* picker)
-        : QWidget(picker, Qt::Popup)
-        , calendar(new QCalendarWidget(this))
-    {
-        setAttribute(Qt::WA_WindowPropagation);
-        auto* layout = new QVBoxLayout(this);
-        layout->setContentsMargins(QMargins());
-        layout->addWidget(calendar);
-        calendar->setLocale(picker->locale());
-        calendar->setFirstDayOfWeek(picker->locale().firstDayOfWeek());
-        calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-        // Dates are typed into the field; the calendar's own typing misreads a Russian date.
-        calendar->setDateEditEnabled(false);
-        for (const QKeySequence& keys :
-             {QKeySequence(Qt::Key_F4), QKeySequence(Qt::ALT | Qt::Key_Up), QKeySequence(Qt::ALT | Qt::Key_Down)})
-            new QShortcut(keys, this, this, &QWidget::close);
-        // The year field in the calendar's header keeps the focus when it closes, hidden, where no key reaches the
-        // days: watch whatever in the popup takes the focus, and give it back to the days when that hides.
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
-            if (now && isAncestorOf(now) && now != calendar->focusProxy())
-                now->installEventFilter(this);
-        });
-    }
-
-    QCalendarWidget* const calendar;
-    // Where the picker's arrow is on the screen while the popup is open.
-    QRect arrow;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Hide && static_cast<QWidget*>(watched)->hasFocus())
-            calendar->setFocus(Qt::OtherFocusReason);
-        return QWidget::eventFilter(watched, event);
-    }
-
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        // A press on the picker's arrow closes the popup; passed on to the picker, it would open it again at once.
-        setAttribute(Qt::WA_NoMouseReplay, arrow.contains(event->globalPosition().toPoint()));
-        QWidget::mousePressEvent(event);
-    }
-};
-
 DatePicker::DatePicker(QWidget* parent)
     : QAbstractSpinBox(parent)
 {
@@ -117,17 +57,21 @@ DatePicker::DatePicker(QWidget* parent)
     setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     setButtonSymbols(QAbstractSpinBox::NoButtons);
     lineEdit()->installEventFilter(this);
+    // However the user changes the text (keys, a paste, a drop, undo), it is no longer the date held.
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (m_state == State::Typing || (m_state == State::Holding && text == heldText()))
+            return;
+        if (m_state == State::Holding)
+            m_entryPart = partUnderCursor();
+        setState(State::Typing);
+    });
 }
 
 void DatePicker::setDate(QDate date)
 {
     if (!date.isValid() || date < toQDate(earliestTypedDate) || date > toQDate(latestTypedDate))
         return;
-    m_date = date;
-    clearMark();
-    lineEdit()->setText(heldText());
-    // The next key typed starts a new entry, whatever it is.
-    selectAll();
+    hold(date);
 }
 
 double DatePicker::dateValue() const
@@ -149,27 +93,59 @@ DatePart DatePicker::partUnderCursor() const
 
 bool DatePicker::settle()
 {
-    const QString entry = lineEdit()->text();
-    if (entry == heldText())
+    if (m_state == State::Holding)
         return true;
+    const QString entry = lineEdit()->text();
+    if (entry == heldText()) {
+        setState(State::Holding);
+        return true;
+    }
     const CalendarDate held{m_date.year(), m_date.month(), m_date.day()};
     const TypedDate read = readTypedDate(entry.toStdString(), m_entryPart, held);
     if (read.verdict == EntryVerdict::Date) {
-        setDate(toQDate(read.date));
+        hold(toQDate(read.date));
         return true;
     }
-    markRefusal(read.verdict);
+    refuse(read.verdict);
     return false;
 }
 
-void DatePicker::markRefusal(EntryVerdict verdict)
+void DatePicker::setState(State next)
 {
+    if (m_state == State::Refused && next != State::Refused) {
+        // Only the reason's own tooltip goes: another the application shows stays.
+        if (QToolTip::isVisible() && QToolTip::text() == toolTip())
+            QToolTip::hideText();
+        setToolTip(QString());
+        lineEdit()->setPalette(QPalette());
+    }
+    m_state = next;
+}
+
+void DatePicker::hold(QDate date)
+{
+    m_date = date;
+    setState(State::Holding);
+    lineEdit()->setText(heldText());
+    // The next key typed starts a new entry, whatever it is.
+    selectAll();
+}
+
+void DatePicker::beginEntry(DatePart part)
+{
+    m_entryPart = part;
+    setState(State::Typing);
+    lineEdit()->selectAll();
+}
+
+void DatePicker::refuse(EntryVerdict verdict)
+{
+    setState(State::Refused);
     const QString reason = refusalReason(verdict);
     QPalette marked;
     marked.setColor(QPalette::Text, readableOn(QColor(0xc0, 0, 0), lineEdit()->palette().color(QPalette::Base)));
     lineEdit()->setPalette(marked);
     setToolTip(reason);
-    m_refused = true;
     // Selected, the entry would show in the selection's colours rather than the mark's.
     lineEdit()->deselect();
     // Said at once, also when "Start>>" or Tab took the focus away: the colour alone does not say why.
@@ -178,16 +154,18 @@ void DatePicker::markRefusal(EntryVerdict verdict)
     announce(this, reason, Urgency::Assertive);
 }
 
-void DatePicker::clearMark()
+bool DatePicker::beginEntryIfAfresh()
 {
-    if (!m_refused)
-        return;
-    m_refused = false;
-    // Only the reason's own tooltip goes: another the application shows stays.
-    if (QToolTip::isVisible() && QToolTip::text() == toolTip())
-        QToolTip::hideText();
-    setToolTip(QString());
-    lineEdit()->setPalette(QPalette());
+    // A whole date is read whole, never spliced into what was there. A refused entry is mended by moving into it
+    // first, and a part of the text selected is replaced alone, as in any text field.
+    const QLineEdit* edit = lineEdit();
+    const bool allSelected = edit->selectedText() == edit->text();
+    const bool partSelected = edit->hasSelectedText() && !allSelected;
+    if ((m_state == State::Holding && !partSelected) || allSelected || m_state == State::Refused) {
+        beginEntry(partUnderCursor());
+        return true;
+    }
+    return false;
 }
 
 void DatePicker::stepBy(int steps)
@@ -263,45 +241,26 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
         event->ignore();
         return;
     }
-    const bool fresh = writesAfresh();
-    clearMark();
+    if (beginsEntry(event))
+        beginEntryIfAfresh();
+    else if (m_state == State::Refused)
+        setState(State::Typing); // any other key ends the mark: the entry is being mended
     if (key == Qt::Key_F4 || (key == Qt::Key_Down && event->modifiers() == Qt::AltModifier)) {
         openCalendar();
         return;
     }
-    if (key == Qt::Key_Escape && lineEdit()->text() != heldText()) {
-        setDate(m_date);
-        announce(this, spoken(m_date));
+    if (key == Qt::Key_Escape && m_state != State::Holding) {
+        hold(m_date);
+        announce(this, spokenDay(m_date));
         return;
     }
-    if (fresh && beginsEntry(event))
-        beginEntry();
     QAbstractSpinBox::keyPressEvent(event);
-}
-
-bool DatePicker::writesAfresh() const
-{
-    // What is written into the field showing the date held, over all of it, or over an entry just refused, starts an
-    // entry of its own: a whole date is read whole, never spliced into what was there. A refused entry is mended by
-    // moving into it first, and a part of the text selected is replaced alone, as in any text field.
-    const QLineEdit* edit = lineEdit();
-    const bool partSelected = edit->hasSelectedText() && edit->selectedText() != edit->text();
-    return (edit->text() == heldText() && !partSelected) || edit->selectedText() == edit->text() || m_refused;
-}
-
-void DatePicker::beginEntry()
-{
-    m_entryPart = partUnderCursor();
-    lineEdit()->selectAll();
 }
 
 void DatePicker::contextMenuEvent(QContextMenuEvent* event)
 {
     // The menu's paste is read as Ctrl+V's is.
-    if (writesAfresh()) {
-        clearMark();
-        beginEntry();
-    }
+    beginEntryIfAfresh();
     QAbstractSpinBox::contextMenuEvent(event);
 }
 
@@ -310,9 +269,7 @@ bool DatePicker::eventFilter(QObject* watched, QEvent* event)
     // So is a middle-click's, which the field would insert where the click fell.
     if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton && !isReadOnly() &&
-        QGuiApplication::clipboard()->supportsSelection() && writesAfresh()) {
-        clearMark();
-        beginEntry();
+        QGuiApplication::clipboard()->supportsSelection() && beginEntryIfAfresh()) {
         lineEdit()->insert(QGuiApplication::clipboard()->text(QClipboard::Selection));
         return true;
     }
@@ -352,45 +309,16 @@ void DatePicker::openCalendar()
 {
     settle();
     if (!m_popup) {
-        m_popup = new CalendarPopup(this);
-        m_calendar = m_popup->calendar;
-        m_calendar->setDateRange(toQDate(earliestTypedDate), toQDate(latestTypedDate));
-        connect(m_calendar, &QCalendarWidget::clicked, this, &DatePicker::chooseFromCalendar);
-        connect(m_calendar, &QCalendarWidget::activated, this, &DatePicker::chooseFromCalendar);
-        // The header's month arrows and menu, its year field and the wheel turn the page and frame the same day
-        // there, but leave the day chosen where it was: the day framed is the one Enter takes.
-        connect(m_calendar, &QCalendarWidget::currentPageChanged, this, [this](int year, int month) {
-            const QDate chosen = m_calendar->selectedDate();
-            if (chosen.year() != year || chosen.month() != month)
-                m_calendar->setSelectedDate(
-                    QDate(year, month, std::min(chosen.day(), QDate(year, month, 1).daysInMonth())));
-        });
-        // The day a sighted user sees framed, with the month and year over it.
-        connect(m_calendar, &QCalendarWidget::selectionChanged, this, [this] {
-            if (m_popup->isVisible())
-                announce(m_calendar, spoken(m_calendar->selectedDate()));
-        });
+        m_popup = new CalendarPopup(this, toQDate(earliestTypedDate), toQDate(latestTypedDate));
+        connect(m_popup, &CalendarPopup::chosen, this, &DatePicker::setDate);
     }
     const QRect arrow = comboRect(QStyle::SC_ComboBoxArrow);
-    m_popup->arrow = QRect(mapToGlobal(arrow.topLeft()), arrow.size());
-    m_calendar->setSelectedDate(m_date);
-    m_popup->adjustSize();
-    // Below the picker, or above it where the screen ends; never off the screen.
-    const QScreen* screen = this->screen();
-    const QRect area = screen ? screen->availableGeometry() : QRect();
-    QRect frame(mapToGlobal(rect().bottomLeft() + QPoint(0, 1)), m_popup->size());
-    if (!area.isEmpty() && frame.bottom() > area.bottom())
-        frame.moveBottom(mapToGlobal(QPoint(0, -1)).y());
-    m_popup->move(area.isEmpty() ? frame.topLeft() : fittedTopLeft(frame, area));
-    m_popup->show();
-    m_calendar->setFocus(Qt::PopupFocusReason);
-    announce(m_calendar, spoken(m_date));
+    m_popup->open(m_date, QRect(mapToGlobal(arrow.topLeft()), arrow.size()));
 }
 
-void DatePicker::chooseFromCalendar(QDate date)
+QCalendarWidget* DatePicker::dropDown() const
 {
-    m_popup->close();
-    setDate(date);
+    return m_popup ? m_popup->calendar() : nullptr;
 }
 
 } // namespace kalendix

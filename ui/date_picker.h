@@ -11,6 +11,8 @@ class QStyleOptionComboBox;
 
 namespace kalendix {
 
+class CalendarPopup;
+
 // A date field with a drop-down calendar. It holds one date, changed only by a date the user completes: an entry
 // typed or pasted and then taken (Enter, "Start>>", leaving the field), a step (Up/Down, PageUp/PageDown, the wheel)
 // or a day chosen in the calendar. While the user types, the field shows what was typed; an entry that is no date
@@ -35,7 +37,7 @@ public:
     void openCalendar();
 
     // The drop-down calendar, once it has been opened; its window is the popup.
-    QCalendarWidget* dropDown() const { return m_calendar; }
+    QCalendarWidget* dropDown() const;
 
     void stepBy(int steps) override;
 
@@ -52,25 +54,31 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class CalendarPopup;
+    // What the field shows: the date held; an entry being typed over it; or an entry that was no date, marked with
+    // the reason until the next key.
+    enum class State { Holding, Typing, Refused };
 
     QStyleOptionComboBox comboOption() const;
     QRect comboRect(QStyle::SubControl part) const;
     QString heldText() const;
     DatePart partUnderCursor() const;
-    bool writesAfresh() const;
-    void beginEntry();
-    void markRefusal(EntryVerdict verdict);
-    void clearMark();
-    void chooseFromCalendar(QDate date);
+
+    // The moves between the states, each leaving the field as its state says; setState ends a refusal's mark.
+    void hold(QDate date);
+    void beginEntry(DatePart part);
+    void refuse(EntryVerdict verdict);
+
+    // What is written over the whole date held, or over an entry refused, starts an entry of its own. Every way of
+    // writing into the field asks this first (a key that types, a paste by keys, by the context menu or by the middle
+    // button); it returns whether an entry began.
+    bool beginEntryIfAfresh();
+    void setState(State next);
 
     QDate m_date;
-    // Where the user was in the field when the entry in it began: a lone number typed replaces that part.
+    State m_state = State::Holding;
+    // Where the user was in the field when the entry began: a lone number typed replaces that part.
     DatePart m_entryPart = DatePart::Day;
-    // Whether the entry in the field was refused and stands marked with the reason.
-    bool m_refused = false;
     CalendarPopup* m_popup = nullptr;
-    QCalendarWidget* m_calendar = nullptr;
 };
 
 } // namespace kalendix
