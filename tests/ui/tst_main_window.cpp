@@ -25,7 +25,15 @@
 #include <QTimer>
 
 using namespace kalendix;
-using kalendix::test::child;
+
+namespace {
+
+// The result boxes, in the order the figures are computed: days, seconds, hours, minutes, years, months, weeks.
+constexpr const char* boxNames[] = {"T1", "T2", "T3", "T4", "T5", "T6", "T7"};
+// The controls that take the focus, in the order Tab visits them.
+constexpr const char* focusOrder[] = {"DT", "T1", "T2", "Command1", "T3", "T4", "T5", "T6", "T7"};
+
+} // namespace
 
 class TestMainWindow : public QObject
 {
@@ -93,20 +101,23 @@ void TestMainWindow::tick(int times)
 QStringList TestMainWindow::boxTexts() const
 {
     QStringList texts;
-    for (const char* name : {"T1", "T2", "T3", "T4", "T5", "T6", "T7"})
-        texts << child<QLineEdit>(m_window.get(), name)->text();
+    for (const char* name : boxNames) {
+        const auto* box = m_window->findChild<QLineEdit*>(QString::fromLatin1(name));
+        texts << (box ? box->text() : QStringLiteral("no box %1").arg(QString::fromLatin1(name)));
+    }
     return texts;
 }
 
 void TestMainWindow::startState()
 {
     QCOMPARE(boxTexts(), QStringList(7, QString()));
-    auto* bar = child<FloatProgressBar>(m_window.get(), "ProgressBar1");
+    FIND_CHILD(bar, FloatProgressBar, m_window.get(), "ProgressBar1");
     QVERIFY(bar->isVisible());
     QCOMPARE(bar->progress(), 0.0f);
     QCOMPARE(bar->value(), 0);
-    QVERIFY(!child<QTimer>(m_window.get(), "Timer1")->isActive());
-    QCOMPARE(child<QTimer>(m_window.get(), "Timer1")->interval(), 100);
+    FIND_CHILD(timer, QTimer, m_window.get(), "Timer1");
+    QVERIFY(!timer->isActive());
+    QCOMPARE(timer->interval(), 100);
 }
 
 void TestMainWindow::windowFrameAndPlace()
@@ -173,7 +184,7 @@ void TestMainWindow::controls()
     QFETCH(QString, caption);
     QFETCH(QString, spoken);
     QFETCH(QString, box);
-    auto* widget = child<QWidget>(m_window.get(), qPrintable(name));
+    FIND_CHILD(widget, QWidget, m_window.get(), name);
     QCOMPARE(widget->parentWidget(), m_window->client());
     QCOMPARE(widget->geometry(), pixels);
     // Captions fit, measured on the control itself, so at the screen's scale factor as drawn.
@@ -187,20 +198,23 @@ void TestMainWindow::controls()
         QCOMPARE(button->text(), caption);
         QVERIFY(metrics.horizontalAdvance(caption) < button->width());
     }
-    if (!spoken.isEmpty())
-        QCOMPARE(test::accessible(widget)->text(QAccessible::Name), spoken);
+    if (!spoken.isEmpty()) {
+        FIND_ACCESSIBLE(named, widget);
+        QCOMPARE(named->text(QAccessible::Name), spoken);
+    }
     if (!box.isEmpty())
-        QCOMPARE(qobject_cast<const QLabel*>(widget)->buddy(), child<QWidget>(m_window.get(), qPrintable(box)));
+        QCOMPARE(qobject_cast<const QLabel*>(widget)->buddy(), m_window->findChild<QWidget*>(box));
 }
 
 void TestMainWindow::startAndMenusToAScreenReader()
 {
-    QAccessibleInterface* start = test::accessible(child<QPushButton>(m_window.get(), "Command1"));
+    FIND_CHILD(command1, QPushButton, m_window.get(), "Command1");
+    FIND_ACCESSIBLE(start, command1);
     QCOMPARE(start->role(), QAccessible::Button);
     QVERIFY(!start->text(QAccessible::Description).isEmpty());
     QVERIFY(start->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
 
-    QAccessibleInterface* menuBar = test::accessible(m_window->menuBar());
+    FIND_ACCESSIBLE(menuBar, m_window->menuBar());
     QStringList menus;
     for (int i = 0; i < menuBar->childCount(); ++i)
         menus << menuBar->child(i)->text(QAccessible::Name);
@@ -221,11 +235,13 @@ void TestMainWindow::runFillsTheBoxesOnTheTenthTick()
 {
     const QDate picked(1990, 3, 15);
     const QStringList figures = test::coreFigures(picked, QDate(2003, 4, 6));
-    child<DatePicker>(m_window.get(), "DT")->setDate(picked);
-    auto* bar = child<FloatProgressBar>(m_window.get(), "ProgressBar1");
-    auto* timer = child<QTimer>(m_window.get(), "Timer1");
+    FIND_CHILD(picker, DatePicker, m_window.get(), "DT");
+    FIND_CHILD(bar, FloatProgressBar, m_window.get(), "ProgressBar1");
+    FIND_CHILD(timer, QTimer, m_window.get(), "Timer1");
+    FIND_CHILD(start, QPushButton, m_window.get(), "Command1");
+    picker->setDate(picked);
 
-    QTest::mouseClick(child<QPushButton>(m_window.get(), "Command1"), Qt::LeftButton);
+    QTest::mouseClick(start, Qt::LeftButton);
     QVERIFY(timer->isActive());
     for (int step = 1; step <= 9; ++step) {
         m_window->onTick();
@@ -239,9 +255,9 @@ void TestMainWindow::runFillsTheBoxesOnTheTenthTick()
     QCOMPARE(boxTexts(), figures);
     QVERIFY(!bar->isVisible());
     // Each figure as a screen reader reads it.
-    for (const char* name : {"T1", "T2", "T3", "T4", "T5", "T6", "T7"}) {
-        auto* box = child<QLineEdit>(m_window.get(), name);
-        QAccessibleInterface* readOut = test::accessible(box);
+    for (const char* name : boxNames) {
+        FIND_CHILD(box, QLineEdit, m_window.get(), name);
+        FIND_ACCESSIBLE(readOut, box);
         QCOMPARE(readOut->role(), QAccessible::EditableText);
         QCOMPARE(readOut->text(QAccessible::Value), box->text());
         QAccessibleTextInterface* text = readOut->textInterface();
@@ -259,17 +275,20 @@ void TestMainWindow::runFillsTheBoxesOnTheTenthTick()
 
 void TestMainWindow::runWithTheRealTimer()
 {
-    QSignalSpy ticks(child<QTimer>(m_window.get(), "Timer1"), &QTimer::timeout);
-    QTest::mouseClick(child<QPushButton>(m_window.get(), "Command1"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!child<QLineEdit>(m_window.get(), "T1")->text().isEmpty(), 5000);
+    FIND_CHILD(timer, QTimer, m_window.get(), "Timer1");
+    FIND_CHILD(start, QPushButton, m_window.get(), "Command1");
+    FIND_CHILD(days, QLineEdit, m_window.get(), "T1");
+    QSignalSpy ticks(timer, &QTimer::timeout);
+    QTest::mouseClick(start, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!days->text().isEmpty(), 5000);
     QVERIFY(ticks.count() >= 10);
     QCOMPARE(boxTexts(), m_started);
 }
 
 void TestMainWindow::startPressedAgainRestartsFromZero()
 {
-    auto* start = child<QPushButton>(m_window.get(), "Command1");
-    auto* bar = child<FloatProgressBar>(m_window.get(), "ProgressBar1");
+    FIND_CHILD(start, QPushButton, m_window.get(), "Command1");
+    FIND_CHILD(bar, FloatProgressBar, m_window.get(), "ProgressBar1");
     start->click();
     tick(6);
     start->click();
@@ -291,7 +310,7 @@ void TestMainWindow::startPressedAgainRestartsFromZero()
 // half typed then is left as it is, to be finished and counted by the next run.
 void TestMainWindow::runFinishingWhileADateIsTyped()
 {
-    auto* picker = child<DatePicker>(m_window.get(), "DT");
+    FIND_CHILD(picker, DatePicker, m_window.get(), "DT");
     m_window->startRun();
     tick(5);
     picker->setDate(QDate(2003, 4, 1));
@@ -323,8 +342,8 @@ void TestMainWindow::pastedTextNeverBreaksARun()
     auto* mime = new QMimeData;
     mime->setData(QStringLiteral("text/plain"), pasted);
     QApplication::clipboard()->setMimeData(mime);
-    for (const char* name : {"T1", "T2", "T3", "T4", "T5", "T6", "T7"}) {
-        auto* box = child<QLineEdit>(m_window.get(), name);
+    for (const char* name : boxNames) {
+        FIND_CHILD(box, QLineEdit, m_window.get(), name);
         box->selectAll();
         box->paste();
         QCOMPARE(box->text(), QString::fromUtf8(pasted));
@@ -336,10 +355,11 @@ void TestMainWindow::pastedTextNeverBreaksARun()
 
 void TestMainWindow::enterPressesStart()
 {
-    auto* bar = child<FloatProgressBar>(m_window.get(), "ProgressBar1");
+    FIND_CHILD(bar, FloatProgressBar, m_window.get(), "ProgressBar1");
     for (const char* name : {"DT", "T1", "T5"}) {
         bar->setProgress(100.0f);
-        child<QWidget>(m_window.get(), name)->setFocus();
+        FIND_CHILD(control, QWidget, m_window.get(), name);
+        control->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY2(bar->progress() == 0.0f, name);
     }
@@ -347,7 +367,10 @@ void TestMainWindow::enterPressesStart()
 
 void TestMainWindow::tabOrder()
 {
-    const QStringList expected{"DT", "T1", "T2", "Command1", "T3", "T4", "T5", "T6", "T7", "DT"};
+    QStringList expected;
+    for (const char* name : focusOrder)
+        expected << QString::fromLatin1(name);
+    expected << expected.front(); // and round again
     const auto focusedControl = [] {
         // The date picker keeps the focus in its inner line edit.
         for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget())
@@ -380,7 +403,7 @@ void TestMainWindow::altOpensMenus()
     QFETCH(QString, menu);
     QFETCH(QStringList, items);
 
-    auto* popup = child<QMenu>(m_window.get(), menu.toUtf8().constData());
+    FIND_CHILD(popup, QMenu, m_window.get(), menu);
     QStringList texts;
     for (const QAction* action : popup->actions()) {
         texts << action->text();
@@ -398,8 +421,8 @@ void TestMainWindow::altOpensMenus()
 
 void TestMainWindow::separatorIsNotAChoice()
 {
-    auto* separator = child<QAction>(m_window.get(), "Gk");
-    auto* fileMenu = child<QMenu>(m_window.get(), "фл");
+    FIND_CHILD(separator, QAction, m_window.get(), "Gk");
+    FIND_CHILD(fileMenu, QMenu, m_window.get(), "фл");
     fileMenu->popup(m_window->mapToGlobal(QPoint(0, 0)));
     QVERIFY(QTest::qWaitForWindowExposed(fileMenu));
     QSignalSpy triggered(fileMenu, &QMenu::triggered);
@@ -458,10 +481,11 @@ QPoint pointAt(QLineEdit* field, int position)
 Q_DECLARE_METATYPE(WayIn)
 
 enum class Writing {
-    Typed,  // key by key
-    CtrlV,  // pasted with Ctrl+V
-    Menu,   // pasted with the context menu's paste
-    Middle, // pasted from the selection with a middle click, where the platform has one (X11)
+    Typed,     // key by key
+    CtrlV,     // pasted with Ctrl+V
+    Menu,      // pasted with the context menu's paste
+    Middle,    // pasted from the selection with a middle click, where the platform has one (X11)
+    Assistive, // written through the accessibility interface, as assistive technology writes, with no key pressed
 };
 Q_DECLARE_METATYPE(Writing)
 
@@ -499,6 +523,8 @@ void TestMainWindow::pickerEntries_data()
         << WayIn::ClickYear << QStringLiteral("15.03.1990") << Writing::Menu << enter << ides;
     QTest::newRow("pasted by the middle button into the date held")
         << WayIn::ClickYear << QStringLiteral("15.03.1990") << Writing::Middle << enter << ides;
+    QTest::newRow("written by assistive technology")
+        << WayIn::Start << QStringLiteral("15.03.1990") << Writing::Assistive << enter << ides;
     QTest::newRow("pasted with white space around")
         << WayIn::Start << QStringLiteral("\t15.03.1990\r\n") << Writing::CtrlV << enter << ides;
     QTest::newRow("typed 31.04.2001") << WayIn::ClickYear << QStringLiteral("31.04.2001") << Writing::Typed << enter
@@ -524,7 +550,9 @@ void TestMainWindow::pickerEntries()
     QFETCH(int, finish);
     QFETCH(QDate, expected);
 
-    auto* picker = child<DatePicker>(m_window.get(), "DT");
+    FIND_CHILD(picker, DatePicker, m_window.get(), "DT");
+    FIND_CHILD(timer, QTimer, m_window.get(), "Timer1");
+    FIND_CHILD(days, QLineEdit, m_window.get(), "T1");
     auto* field = picker->findChild<QLineEdit*>();
     const QDate held(2001, 1, 31);
     picker->setDate(held);
@@ -548,7 +576,7 @@ void TestMainWindow::pickerEntries()
     case WayIn::AfterRun:
         key(Qt::Key_Return);
         tick(10);
-        QVERIFY(!child<QLineEdit>(m_window.get(), "T1")->text().isEmpty());
+        QVERIFY(!days->text().isEmpty());
         break;
     case WayIn::AfterRefusal:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1.5.3.1990"));
@@ -591,6 +619,12 @@ void TestMainWindow::pickerEntries()
         QApplication::clipboard()->setText(typed, QClipboard::Selection);
         QTest::mouseClick(field, Qt::MiddleButton, {}, pointAt(field, clickAt[2]));
         break;
+    case Writing::Assistive: {
+        FIND_ACCESSIBLE(editable, field);
+        QVERIFY(editable->editableTextInterface());
+        editable->editableTextInterface()->replaceText(0, int(field->text().size()), typed);
+        break;
+    }
     case Writing::Menu:
         QApplication::clipboard()->setText(typed);
         // The menu runs a loop of its own: its paste is chosen from inside it.
@@ -620,22 +654,21 @@ void TestMainWindow::pickerEntries()
     QCOMPARE(picker->date(), held);
     key(finish);
     m_window->startRun();
-    const bool running = child<QTimer>(m_window.get(), "Timer1")->isActive();
+    const bool running = timer->isActive();
     if (running)
         tick(10);
-    const QString days = child<QLineEdit>(m_window.get(), "T1")->text();
     if (expected.isValid()) {
         QCOMPARE(picker->date(), expected);
         QCOMPARE(picker->text(), expected.toString(QStringLiteral("dd.MM.yyyy")));
         QVERIFY(picker->toolTip().isEmpty());
-        QCOMPARE(days, QString::number(expected.daysTo(QDate(2003, 4, 6))));
+        QCOMPARE(days->text(), QString::number(expected.daysTo(QDate(2003, 4, 6))));
     } else {
         // Refused: the held date stays, the entry stays to be mended, with the reason, and nothing is counted.
         QCOMPARE(picker->date(), held);
         QVERIFY(picker->text() != held.toString(QStringLiteral("dd.MM.yyyy")));
         QVERIFY(!picker->toolTip().isEmpty());
         QVERIFY(!running);
-        QCOMPARE(days, QString());
+        QCOMPARE(days->text(), QString());
     }
 }
 
@@ -662,7 +695,7 @@ void TestMainWindow::calendarKeys()
     QFETCH(int, pageYear);
     QFETCH(QDate, expected);
 
-    auto* picker = child<DatePicker>(m_window.get(), "DT");
+    FIND_CHILD(picker, DatePicker, m_window.get(), "DT");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
     QTRY_VERIFY(picker->dropDown());
     QWidget* popup = picker->dropDown()->window();
@@ -682,7 +715,7 @@ void TestMainWindow::focusIsVisible_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<bool>("dark");
     for (const bool dark : {false, true})
-        for (const char* name : {"DT", "T1", "T2", "Command1", "T3", "T4", "T5", "T6", "T7"})
+        for (const char* name : focusOrder)
             QTest::addRow("%s %s", name, dark ? "dark" : "light") << QString::fromLatin1(name) << dark;
 }
 
@@ -707,7 +740,7 @@ void TestMainWindow::focusIsVisible()
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
-    auto* target = child<QWidget>(m_window.get(), control.toLatin1().constData());
+    FIND_CHILD(target, QWidget, m_window.get(), control);
     // The picker's field is in the platform's entry colour, not in the window's face around it (which the dark
     // palette above makes the same colour).
     auto* field = control == QLatin1String("DT") ? target->findChild<QLineEdit*>() : nullptr;

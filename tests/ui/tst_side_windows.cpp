@@ -17,7 +17,13 @@
 #include <utility>
 
 using namespace kalendix;
-using kalendix::test::child;
+
+// Chooses a menu command by its item's name.
+#define TRIGGER(window, name)                                                                                          \
+    do {                                                                                                               \
+        FIND_CHILD(item, QAction, &(window), name);                                                                    \
+        item->trigger();                                                                                               \
+    } while (false)
 
 namespace {
 
@@ -58,11 +64,6 @@ QWidget* sideWindow(const Form1& window, const QString& action)
 {
     return action == QStringLiteral("Ст") ? static_cast<QWidget*>(window.millenniumWindow())
                                           : static_cast<QWidget*>(window.aboutWindow());
-}
-
-void trigger(const Form1& window, const QString& action)
-{
-    child<QAction>(&window, action.toUtf8().constData())->trigger();
 }
 
 } // namespace
@@ -120,7 +121,7 @@ void TestSideWindows::oneWindowPerCommand()
     QFETCH(QString, action);
     QFETCH(QString, className);
     for (int i = 0; i < 3; ++i)
-        trigger(*m_window, action);
+        TRIGGER(*m_window, action);
     QCOMPARE(countVisible(className), 1);
     // Modeless and without an owner: the main window stays usable beside it.
     QWidget* side = sideWindow(*m_window, action);
@@ -133,7 +134,7 @@ void TestSideWindows::oneWindowPerCommand()
     // A minimised window comes back too: it has no taskbar button of its own to be found by.
     side->showMinimized();
     QTRY_VERIFY(side->isMinimized());
-    trigger(*m_window, action);
+    TRIGGER(*m_window, action);
     QTRY_VERIFY(!side->isMinimized());
     QVERIFY(side->isVisible());
 
@@ -144,7 +145,7 @@ void TestSideWindows::oneWindowPerCommand()
     side->move(side->pos() + QPoint(40, 30));
     side->close();
     QTRY_VERIFY(!sideWindow(*m_window, action));
-    trigger(*m_window, action);
+    TRIGGER(*m_window, action);
     QWidget* fresh = sideWindow(*m_window, action);
     QVERIFY(fresh);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -155,7 +156,7 @@ void TestSideWindows::oneWindowPerCommand()
 
 void TestSideWindows::millenniumWindowLayout()
 {
-    trigger(*m_window, "Ст");
+    TRIGGER(*m_window, "Ст");
     Form3* window = m_window->millenniumWindow();
     QCOMPARE(window->windowTitle(), QStringLiteral("Статистика"));
     QCOMPARE(window->size(), QSize(357, 66));
@@ -164,7 +165,7 @@ void TestSideWindows::millenniumWindowLayout()
     QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
     QVERIFY(!window->windowIcon().isNull());
-    auto* start = child<QPushButton>(window, "Command1");
+    FIND_CHILD(start, QPushButton, window, "Command1");
     QCOMPARE(start->text(), QStringLiteral("Start>>"));
     QCOMPARE(start->geometry(), QRect(272, 40, 81, 23));
     QVERIFY(start->font().bold() && start->font().italic());
@@ -176,9 +177,10 @@ void TestSideWindows::millenniumWindowLayout()
 
 void TestSideWindows::pressPrintsTwoLines()
 {
-    trigger(*m_window, "Ст");
+    TRIGGER(*m_window, "Ст");
     Form3* window = m_window->millenniumWindow();
-    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+    FIND_CHILD(start, QPushButton, window, "Command1");
+    QTest::mouseClick(start, Qt::LeftButton);
     const QStringList expected = test::coreMillenniumLines(QDate(2026, 12, 6));
     QCOMPARE(window->printedLines(), expected);
 
@@ -186,22 +188,22 @@ void TestSideWindows::pressPrintsTwoLines()
     for (const auto& [key, modifiers] :
          {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier},
           std::pair{Qt::Key_Space, Qt::NoModifier}}) {
-        QSignalSpy pressed(child<QPushButton>(window, "Command1"), &QPushButton::clicked);
-        QTest::keyClick(child<QPushButton>(window, "Command1"), key, modifiers);
+        QSignalSpy pressed(start, &QPushButton::clicked);
+        QTest::keyClick(start, key, modifiers);
         QCOMPARE(pressed.count(), 1);
     }
     QCOMPARE(window->printedLines(), expected);
 
     // After midnight both counts grow by one.
     m_today.set(2026, 12, 7);
-    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+    QTest::mouseClick(start, Qt::LeftButton);
     QCOMPARE(window->printedLines(), test::coreMillenniumLines(QDate(2026, 12, 7)));
 }
 
 // The lines at their widest: inside the window, above its button, and drawn again the same after an expose.
 void TestSideWindows::printedLinesAreDrawnWhole()
 {
-    trigger(*m_window, "Ст");
+    TRIGGER(*m_window, "Ст");
     Form3* window = m_window->millenniumWindow();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const QRect printArea(0, 0, window->width(), 36);
@@ -212,7 +214,8 @@ void TestSideWindows::printedLinesAreDrawnWhole()
     const QFontMetrics metrics(window->font());
     for (const QString& line : window->printedLines())
         QVERIFY2(metrics.horizontalAdvance(line) <= window->width(), qPrintable(line));
-    QVERIFY(2 * metrics.height() <= child<QPushButton>(window, "Command1")->geometry().top() + 2);
+    FIND_CHILD(start, QPushButton, window, "Command1");
+    QVERIFY(2 * metrics.height() <= start->geometry().top() + 2);
     const QImage printed = window->grab().toImage();
     QVERIFY(inkIn(printed, printArea) > 100);
     // Hidden and shown again, as when another window covers it.
@@ -225,7 +228,7 @@ void TestSideWindows::printedLinesAreDrawnWhole()
 
 void TestSideWindows::aboutWindowLayout()
 {
-    trigger(*m_window, "прг");
+    TRIGGER(*m_window, "прг");
     Fr5* window = m_window->aboutWindow();
     QCOMPARE(window->windowTitle(), QStringLiteral("О программе..."));
     QCOMPARE(window->windowType(), Qt::Tool);
@@ -234,12 +237,13 @@ void TestSideWindows::aboutWindowLayout()
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(window->testAttribute(Qt::WA_QuitOnClose));
 
-    auto* picture = child<QLabel>(window, "Picture1");
+    FIND_CHILD(picture, QLabel, window, "Picture1");
     QCOMPARE(picture->geometry(), QRect(8, 8, 89, 121));
     QCOMPARE(picture->pixmap().size(), QSize(89, 122));
-    QCOMPARE(test::accessible(picture)->text(QAccessible::Name), QStringLiteral("Фотография автора"));
+    FIND_ACCESSIBLE(named, picture);
+    QCOMPARE(named->text(QAccessible::Name), QStringLiteral("Фотография автора"));
 
-    auto* frame = child<QGroupBox>(window, "Frame1");
+    FIND_CHILD(frame, QGroupBox, window, "Frame1");
     QCOMPARE(frame->geometry(), QRect(104, 0, 201, 129));
     QCOMPARE(frame->title(), QStringLiteral("Программу написал... "));
 
@@ -248,15 +252,21 @@ void TestSideWindows::aboutWindowLayout()
         const char* name;
         QRect pixels;
         QColor colour;
+        const char* text; // empty where the build's options give it
     } labels[] = {
-        {"Label1", {16, 24, 41, 17}, QColor(0, 0, 128)},  {"Label2", {64, 24, 49, 17}, QColor(0, 0, 128)},
-        {"Label3", {120, 24, 57, 17}, QColor(0, 0, 128)}, {"Label5", {16, 56, 177, 25}, QColor()},
-        {"Label4", {40, 72, 129, 17}, QColor(0, 0, 255)}, {"Label7", {8, 96, 65, 17}, QColor()},
-        {"Label6", {136, 96, 49, 17}, QColor()},
+        {"Label1", {16, 24, 41, 17}, QColor(0, 0, 128), ""},
+        {"Label2", {64, 24, 49, 17}, QColor(0, 0, 128), ""},
+        {"Label3", {120, 24, 57, 17}, QColor(0, 0, 128), ""},
+        {"Label5", {16, 56, 177, 25}, QColor(), "Об ошибках в программе пишите на:"},
+        {"Label4", {40, 72, 129, 17}, QColor(0, 0, 255), ""},
+        {"Label7", {8, 96, 65, 17}, QColor(), "Версия 2.0"},
+        {"Label6", {136, 96, 49, 17}, QColor(), "2003 год."},
     };
     for (const auto& spec : labels) {
-        auto* label = child<QLabel>(frame, spec.name);
+        FIND_CHILD(label, QLabel, frame, spec.name);
         QCOMPARE(label->geometry(), spec.pixels);
+        if (*spec.text)
+            QCOMPARE(label->text(), QString::fromUtf8(spec.text));
         if (spec.colour.isValid())
             QCOMPARE(label->palette().color(QPalette::WindowText), spec.colour);
         // Every text fits its label, wrapped at word boundaries where it must be.
@@ -264,29 +274,30 @@ void TestSideWindows::aboutWindowLayout()
         QVERIFY2(needed <= label->height(),
                  qPrintable(QStringLiteral("%1 needs %2 px").arg(QLatin1String(spec.name)).arg(needed)));
     }
-    QCOMPARE(child<QLabel>(frame, "Label5")->text(), QStringLiteral("Об ошибках в программе пишите на:"));
-    QCOMPARE(child<QLabel>(frame, "Label7")->text(), QStringLiteral("Версия 2.0"));
-    QCOMPARE(child<QLabel>(frame, "Label6")->text(), QStringLiteral("2003 год."));
-    QVERIFY(child<QLabel>(frame, "Label1")->text().endsWith(QLatin1Char(' ')));
-    QVERIFY(child<QLabel>(frame, "Label4")->text().contains(QLatin1Char('@')));
+    FIND_CHILD(name, QLabel, frame, "Label1");
+    FIND_CHILD(address, QLabel, frame, "Label4");
+    QVERIFY(name->text().endsWith(QLatin1Char(' ')));
+    QVERIFY(address->text().contains(QLatin1Char('@')));
 }
 
 void TestSideWindows::exitClosesEveryWindowAndEndsTheProgram()
 {
     bool allClosed = false;
     const int status = test::runEventLoop([&] {
-        trigger(*m_window, "Ст");
-        trigger(*m_window, "прг");
+        TRIGGER(*m_window, "Ст");
+        TRIGGER(*m_window, "прг");
         m_window->startRun();
-        trigger(*m_window, "вхд");
+        TRIGGER(*m_window, "вхд");
         allClosed = !m_window->isVisible() && countVisible(QStringLiteral("kalendix::Form3")) == 0 &&
                     countVisible(QStringLiteral("kalendix::Fr5")) == 0;
     });
     QCOMPARE(status, 0);
     QVERIFY(allClosed);
     // The run under way was abandoned: the timer that would bring its figures is stopped.
-    QVERIFY(!child<QTimer>(m_window.get(), "Timer1")->isActive());
-    QCOMPARE(child<QLineEdit>(m_window.get(), "T1")->text(), QString());
+    FIND_CHILD(timer, QTimer, m_window.get(), "Timer1");
+    FIND_CHILD(days, QLineEdit, m_window.get(), "T1");
+    QVERIFY(!timer->isActive());
+    QCOMPARE(days->text(), QString());
 }
 
 void TestSideWindows::programOutlivesTheMainWindow_data()
@@ -299,7 +310,7 @@ void TestSideWindows::programOutlivesTheMainWindow()
     QFETCH(QString, action);
     bool stillRunning = false;
     const int status = test::runEventLoop([&] {
-        trigger(*m_window, action);
+        TRIGGER(*m_window, action);
         // Minimised, it has no taskbar button: closing the main window brings it back.
         QWidget* side = sideWindow(*m_window, action);
         side->showMinimized();
@@ -324,7 +335,7 @@ void TestSideWindows::staysOnScreen_data()
 void TestSideWindows::staysOnScreen()
 {
     QFETCH(QString, action);
-    trigger(*m_window, action);
+    TRIGGER(*m_window, action);
     QWidget* window = sideWindow(*m_window, action);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const QSize frameSize = window->size().grownBy(window->windowHandle()->frameMargins());

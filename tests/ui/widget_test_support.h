@@ -63,20 +63,14 @@ inline QStringList coreMillenniumLines(QDate today)
     return lines;
 }
 
-template <typename T> T* child(const QObject* parent, const char* name)
+inline QString nameOf(const char* name)
 {
-    T* found = parent->findChild<T*>(QString::fromUtf8(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
+    return QString::fromUtf8(name);
 }
 
-inline QAccessibleInterface* accessible(QObject* object)
+inline QString nameOf(const QString& name)
 {
-    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(object);
-    if (!interface)
-        qFatal("no accessible interface for %s", qPrintable(object->objectName()));
-    return interface;
+    return name;
 }
 
 // Whether a control with the focus shows a mark a user sees at a glance: along its whole edge, pixels that changed
@@ -145,6 +139,16 @@ inline int runEventLoop(const std::function<void()>& steps, int watchdogMs = 500
 }
 
 } // namespace kalendix::test
+
+// A lookup that finds nothing fails the test at hand, as a renamed object should, and lets the suite's other tests
+// run on: the lookup declares the variable and verifies it.
+#define FIND_CHILD(variable, Type, parent, name)                                                                       \
+    auto* const variable = (parent)->findChild<Type*>(kalendix::test::nameOf(name));                                   \
+    QVERIFY2(variable, qPrintable(QStringLiteral("no child named ") + kalendix::test::nameOf(name)))
+
+#define FIND_ACCESSIBLE(variable, object)                                                                              \
+    QAccessibleInterface* const variable = QAccessible::queryAccessibleInterface(object);                              \
+    QVERIFY2(variable, "no accessible interface for " #object)
 
 // As QTEST_MAIN, but with the program's own application object: the windows meet its style, fonts and Qt's
 // translations, as in the program.
