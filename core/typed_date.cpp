@@ -11,7 +11,12 @@ namespace kalendix {
 
 namespace {
 
-constexpr std::string_view separatorKeys[] = {".", ",", "/", "-", " ", "ю", "б", "Ю", "Б"};
+// The no-break spaces (U+00A0, and the narrow U+202F) are how word processors and web pages keep a date's parts
+// together: a pasted date carries them where a typed one has a plain space.
+constexpr std::string_view noBreakSpaces[] = {"\u00a0", "\u202f"};
+constexpr std::string_view asciiSpace = " \t\r\n\v\f";
+
+constexpr std::string_view separatorKeys[] = {".", ",", "/", "-", " ", "\u00a0", "\u202f", "ю", "б", "Ю", "Б"};
 
 // The length of the separator at the start of the text, 0 when there is none.
 std::size_t separatorAt(std::string_view text)
@@ -91,11 +96,27 @@ TypedDate judge(std::optional<int> day, std::optional<int> month, std::optional<
 // A date copied from a page or a spreadsheet cell comes with spaces, a tab or a line end around it.
 std::string_view trimmedWhiteSpace(std::string_view text)
 {
-    constexpr std::string_view whiteSpace = " \t\r\n\v\f";
-    const auto first = text.find_first_not_of(whiteSpace);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(whiteSpace) - first + 1);
+    const auto spaceAtFront = [](std::string_view rest) -> std::size_t {
+        if (!rest.empty() && asciiSpace.find(rest.front()) != std::string_view::npos)
+            return 1;
+        for (const std::string_view space : noBreakSpaces)
+            if (rest.substr(0, space.size()) == space)
+                return space.size();
+        return 0;
+    };
+    const auto spaceAtBack = [](std::string_view rest) -> std::size_t {
+        if (!rest.empty() && asciiSpace.find(rest.back()) != std::string_view::npos)
+            return 1;
+        for (const std::string_view space : noBreakSpaces)
+            if (rest.size() >= space.size() && rest.substr(rest.size() - space.size()) == space)
+                return space.size();
+        return 0;
+    };
+    while (const std::size_t n = spaceAtFront(text))
+        text.remove_prefix(n);
+    while (const std::size_t n = spaceAtBack(text))
+        text.remove_suffix(n);
+    return text;
 }
 
 } // namespace

@@ -300,6 +300,8 @@ void Form1::onTick()
         if (ProgressBar1->progress() != 100.0f)
             return;
 
+        // The animation has ended: a timer left running would wake the program ten times a second for nothing.
+        Timer1->stop();
         m_runDate = m_clock();
         const Figures figures = computeFigures(m_runDate, DT->dateValue());
         for (std::size_t i = 0; i < figures.size(); ++i)

@@ -32,6 +32,12 @@ TEST(TypedDate, ReadsEveryWayADateIsWritten)
         {"5.3.1990", Year, Date, {1990, 3, 5}},
         {"  15.03.1990 ", Day, Date, {1990, 3, 15}},
         {"\t15.03.1990\r\n", Day, Date, {1990, 3, 15}},
+        // No-break spaces, as word processors and web pages write them, are spaces.
+        {"15\u00a003\u00a01990", Day, Date, {1990, 3, 15}},
+        {"15\u202f03\u202f1990", Day, Date, {1990, 3, 15}},
+        {"\u00a015.03.1990\u202f", Day, Date, {1990, 3, 15}},
+        {"15\u00a0\u00a003.1990", Day, NotADate, {}},
+        {"\u00a0", Year, NotADate, {}},
         // Digits alone, and short years in 1930-2029.
         {"15031990", Month, Date, {1990, 3, 15}},
         {"150390", Day, Date, {1990, 3, 15}},
