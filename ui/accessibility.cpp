@@ -1,29 +1,20 @@
 #include "accessibility.h"
 
 #include "about_window.h"
+#include "qt_versions.h"
 
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QString>
 #include <QTimer>
-#include <QVersionNumber>
 #include <QWidget>
 
 namespace kalendix {
 
 namespace {
-
-// Qt 6.8 brought announcements, and line edits that report their text as one run of attributes; the Qt the program
-// runs on decides which of the two ways below it takes.
-bool qtBefore68()
-{
-    static const bool before = QLibraryInfo::version() < QVersionNumber(6, 8);
-    return before;
-}
 
 // Qt before 6.8 has no announcements. A screen reader says a notification as it appears: each window holds one,
 // which has no place on the screen, and is shown anew with each text.
@@ -187,8 +178,8 @@ private:
 
 void announceNow(QWidget* source, const QString& text, Urgency urgency)
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    if (!qtBefore68()) {
+#if KALENDIX_QT_HAS_ANNOUNCEMENT_EVENT
+    if (qt_versions::hasAnnouncements()) {
         QAccessibleAnnouncementEvent event(source, text);
         event.setPoliteness(urgency == Urgency::Assertive ? QAccessible::AnnouncementPoliteness::Assertive
                                                           : QAccessible::AnnouncementPoliteness::Polite);
@@ -220,7 +211,7 @@ QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object
         return new QAccessibleWidget(about, QAccessible::Dialog);
     if (auto* notice = dynamic_cast<Notice*>(object))
         return new NoticeAccessible(notice);
-    if (auto* edit = qobject_cast<QLineEdit*>(object); edit && qtBefore68())
+    if (auto* edit = qobject_cast<QLineEdit*>(object); edit && !qt_versions::lineEditsReportOneAttributeRun())
         return new LineEditAccessible(edit);
     return nullptr;
 }

@@ -1,11 +1,11 @@
 #include "program_style.h"
 
 #include "look.h"
+#include "qt_versions.h"
 
 #include <QHash>
 #include <QIconEngine>
 #include <QImage>
-#include <QLibraryInfo>
 #include <QPainter>
 #include <QPointer>
 #include <QStyleOption>
@@ -33,14 +33,12 @@ public:
     {
         return icon().pixmap(size, 1.0, mode, state);
     }
-    // Qt before 6.8 hands this the size in device pixels, Qt 6.8 and later in logical ones (QIcon::pixmap()'s own
-    // documentation says so); the held icon is asked in logical ones. Nothing in the call tells the two apart, and a
-    // size taken in the wrong one gives a pixmap that is too small or too coarse, so the Qt the program runs on
-    // decides, not the one it was built with.
+    // The held icon is asked in logical pixels; a size taken in the wrong unit gives a pixmap that is too small or
+    // too coarse.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        static const bool givenInDevicePixels = QLibraryInfo::version() < QVersionNumber(6, 8);
-        return icon().pixmap(givenInDevicePixels ? size / scale : size, scale, mode, state);
+        const bool devicePixels = qt_versions::iconEnginesAreGivenDevicePixels();
+        return icon().pixmap(devicePixels ? size / scale : size, scale, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
