@@ -1,6 +1,5 @@
 #include "accessibility.h"
 
-#include "about_window.h"
 #include "qt_versions.h"
 
 #include <QAccessible>
@@ -15,6 +14,21 @@
 namespace kalendix {
 
 namespace {
+
+// A window's word that it is a dialog, held as its child so that it goes with the window.
+class DialogRole final : public QObject
+{
+public:
+    using QObject::QObject;
+};
+
+template <typename T> T* childOfType(QObject* parent)
+{
+    for (QObject* child : parent->children())
+        if (auto* found = dynamic_cast<T*>(child))
+            return found;
+    return nullptr;
+}
 
 // Qt before 6.8 has no announcements. A screen reader says a notification as it appears: each window holds one,
 // which has no place on the screen, and is shown anew with each text.
@@ -190,10 +204,7 @@ void announceNow(QWidget* source, const QString& text, Urgency urgency)
     // A notification is said as it appears, whatever else is being said.
     Q_UNUSED(urgency);
     QWidget* window = source->window();
-    Notice* notice = nullptr;
-    for (QObject* child : window->children())
-        if ((notice = dynamic_cast<Notice*>(child)))
-            break;
+    Notice* notice = childOfType<Notice>(window);
     if (!notice)
         notice = new Notice(window);
     notice->text = text;
@@ -206,9 +217,8 @@ void announceNow(QWidget* source, const QString& text, Urgency urgency)
 
 QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object)
 {
-    // A window that only shows text is a dialog to a screen reader, not a bare frame.
-    if (auto* about = qobject_cast<Fr5*>(object))
-        return new QAccessibleWidget(about, QAccessible::Dialog);
+    if (auto* window = qobject_cast<QWidget*>(object); window && childOfType<DialogRole>(window))
+        return new QAccessibleWidget(window, QAccessible::Dialog);
     if (auto* notice = dynamic_cast<Notice*>(object))
         return new NoticeAccessible(notice);
     if (auto* edit = qobject_cast<QLineEdit*>(object); edit && !qt_versions::lineEditsReportOneAttributeRun())
@@ -221,6 +231,12 @@ QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object
 void announce(QWidget* source, const QString& text, Urgency urgency)
 {
     QTimer::singleShot(0, source, [source, text, urgency] { announceNow(source, text, urgency); });
+}
+
+void declareDialog(QWidget* window)
+{
+    if (!childOfType<DialogRole>(window))
+        new DialogRole(window);
 }
 
 void installAccessibleInterfaces()
