@@ -38,6 +38,7 @@ struct LabelSpec
 
 Fr5::Fr5(const Look& look)
 {
+    declareDialog(this);
     setObjectName(QStringLiteral("Fr5"));
     setWindowTitle(QStringLiteral("О программе..."));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);

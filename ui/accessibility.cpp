@@ -1,28 +1,33 @@
 #include "accessibility.h"
 
-#include "about_window.h"
+#include "qt_versions.h"
 
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QString>
 #include <QTimer>
-#include <QVersionNumber>
 #include <QWidget>
 
 namespace kalendix {
 
 namespace {
 
-// Qt 6.8 brought announcements, and line edits that report their text as one run of attributes; the Qt the program
-// runs on decides which of the two ways below it takes.
-bool qtBefore68()
+// A window's word that it is a dialog, held as its child so that it goes with the window.
+class DialogRole final : public QObject
 {
-    static const bool before = QLibraryInfo::version() < QVersionNumber(6, 8);
-    return before;
+public:
+    using QObject::QObject;
+};
+
+template <typename T> T* childOfType(QObject* parent)
+{
+    for (QObject* child : parent->children())
+        if (auto* found = dynamic_cast<T*>(child))
+            return found;
+    return nullptr;
 }
 
 // Qt before 6.8 has no announcements. A screen reader says a notification as it appears: each window holds one,
@@ -187,8 +192,8 @@ private:
 
 void announceNow(QWidget* source, const QString& text, Urgency urgency)
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    if (!qtBefore68()) {
+#if KALENDIX_QT_HAS_ANNOUNCEMENT_EVENT
+    if (qt_versions::hasAnnouncements()) {
         QAccessibleAnnouncementEvent event(source, text);
         event.setPoliteness(urgency == Urgency::Assertive ? QAccessible::AnnouncementPoliteness::Assertive
                                                           : QAccessible::AnnouncementPoliteness::Polite);
@@ -199,10 +204,7 @@ void announceNow(QWidget* source, const QString& text, Urgency urgency)
     // A notification is said as it appears, whatever else is being said.
     Q_UNUSED(urgency);
     QWidget* window = source->window();
-    Notice* notice = nullptr;
-    for (QObject* child : window->children())
-        if ((notice = dynamic_cast<Notice*>(child)))
-            break;
+    Notice* notice = childOfType<Notice>(window);
     if (!notice)
         notice = new Notice(window);
     notice->text = text;
@@ -215,12 +217,11 @@ void announceNow(QWidget* source, const QString& text, Urgency urgency)
 
 QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object)
 {
-    // A window that only shows text is a dialog to a screen reader, not a bare frame.
-    if (auto* about = qobject_cast<Fr5*>(object))
-        return new QAccessibleWidget(about, QAccessible::Dialog);
+    if (auto* window = qobject_cast<QWidget*>(object); window && childOfType<DialogRole>(window))
+        return new QAccessibleWidget(window, QAccessible::Dialog);
     if (auto* notice = dynamic_cast<Notice*>(object))
         return new NoticeAccessible(notice);
-    if (auto* edit = qobject_cast<QLineEdit*>(object); edit && qtBefore68())
+    if (auto* edit = qobject_cast<QLineEdit*>(object); edit && !qt_versions::lineEditsReportOneAttributeRun())
         return new LineEditAccessible(edit);
     return nullptr;
 }
@@ -230,6 +231,12 @@ QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object
 void announce(QWidget* source, const QString& text, Urgency urgency)
 {
     QTimer::singleShot(0, source, [source, text, urgency] { announceNow(source, text, urgency); });
+}
+
+void declareDialog(QWidget* window)
+{
+    if (!childOfType<DialogRole>(window))
+        new DialogRole(window);
 }
 
 void installAccessibleInterfaces()

@@ -13,6 +13,11 @@ enum class Urgency { Polite, Assertive };
 // otherwise cut it short.
 void announce(QWidget* source, const QString& text, Urgency urgency = Urgency::Polite);
 
+// Makes a window a dialog to assistive technology rather than a bare frame, as a window that only shows text is. The
+// role is read once, when anything first asks for the window's interface, and setting its title or a child's name
+// may already ask: call it first thing in the window's constructor.
+void declareDialog(QWidget* window);
+
 // Gives assistive technology the interfaces the program's widgets need where Qt's own fall short. Installed once, by
 // the application, before any window is made.
 void installAccessibleInterfaces();

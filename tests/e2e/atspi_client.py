@@ -1,5 +1,6 @@
 """Drives the running program through AT-SPI, as a screen reader or a test robot would: finds the main window,
-presses "Start>>" and reads the days counted on the machine's own clock, then checks them against the calendar.
+presses "Start>>" and reads the days counted on the machine's own clock, then checks them against the calendar; opens
+the About window from its menu item and checks that it is a dialog.
 
 usage: atspi_client.py PROGRAM_NAME
 """
@@ -65,7 +66,18 @@ def main():
     expected = [str((today - datetime.date(2001, 1, 1)).days) for today in (before, after)]
     if shown not in expected:
         sys.exit(f"FAIL: expected {expected[-1]} for {after}")
-    print("1 passed, 0 failed")
+
+    # The About window, opened from its menu item, is a dialog to a screen reader, not a bare frame.
+    item = wait_for("About menu item", lambda: next(
+        (node for node in descendants(window) if node.name == "О программе..."), None))
+    item.queryAction().doAction(0)
+    windows = lambda: (application.getChildAtIndex(i) for i in range(application.childCount))
+    about = wait_for("About window", lambda: next(
+        (node for node in windows() if node is not None and node.name == "О программе..."), None))
+    print(f"about: {about.name} ({about.getRoleName()})")
+    if about.getRole() != pyatspi.ROLE_DIALOG:
+        sys.exit("FAIL: the About window is not a dialog")
+    print("2 passed, 0 failed")
 
 
 main()
