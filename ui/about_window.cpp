@@ -8,6 +8,7 @@
 #include "twips.h"
 #include "window_system.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
@@ -115,8 +116,16 @@ void Fr5::showEvent(QShowEvent* event)
 {
     keepOffTaskbar(this);
     QWidget::showEvent(event);
-    // Not as the window's description: a screen reader that reads a dialog's description as its text says it twice.
-    announce(this, m_spoken);
+}
+
+void Fr5::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Said once the window is active, when a screen reader listens to it: said as it is shown, the texts were lost
+    // whenever the window manager activated it later. Not as the window's description: a screen reader that reads a
+    // dialog's description as its text says it twice.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        announce(this, m_spoken);
 }
 
 } // namespace kalendix

@@ -17,6 +17,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // What the window shows, as a screen reader says it.
