@@ -2,9 +2,11 @@
 
 #include "qt_versions.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QCalendarWidget>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QString>
@@ -20,6 +22,20 @@ class DialogRole final : public QObject
 {
 public:
     using QObject::QObject;
+};
+
+// A calendar's grid of days as one control, not a table: a screen reader reads a table's whole row of bare numbers
+// at each move, before the day framed that the calendar says whole.
+class DayGridAccessible final : public QAccessibleWidget
+{
+public:
+    explicit DayGridAccessible(QWidget* grid)
+        : QAccessibleWidget(grid, QAccessible::Pane)
+    {}
+
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
 };
 
 template <typename T> T* childOfType(QObject* parent)
@@ -219,6 +235,10 @@ QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object
 {
     if (auto* window = qobject_cast<QWidget*>(object); window && childOfType<DialogRole>(window))
         return new QAccessibleWidget(window, QAccessible::Dialog);
+    // A calendar's grid of days is asked for as the calendar is made, before anything could mark it.
+    if (auto* grid = qobject_cast<QAbstractItemView*>(object);
+        grid && qobject_cast<QCalendarWidget*>(grid->parentWidget()))
+        return new DayGridAccessible(grid);
     if (auto* notice = dynamic_cast<Notice*>(object))
         return new NoticeAccessible(notice);
     if (auto* edit = qobject_cast<QLineEdit*>(object); edit && !qt_versions::lineEditsReportOneAttributeRun())

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -63,6 +64,10 @@ CalendarPopup::CalendarPopup(QWidget* field, QDate earliest, QDate latest)
         if (isVisible())
             announce(m_calendar, spokenDay(m_calendar->selectedDate()));
     });
+    // The grid of days, which takes the calendar's focus, and the year field in its header, named for a listener.
+    m_calendar->focusProxy()->setAccessibleName(QStringLiteral("Календарь"));
+    if (auto* year = m_calendar->findChild<QSpinBox*>())
+        year->setAccessibleName(QStringLiteral("Год"));
 }
 
 void CalendarPopup::open(QDate day, const QRect& arrow)
