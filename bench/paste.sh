@@ -9,14 +9,13 @@ cd "$(dirname "$0")/.."
 boxes=("$@")
 (($# > 0)) || boxes=(T1 T5)
 
-bash scripts/setup.sh xvfb xauth xdotool openbox
+bash scripts/setup.sh xvfb x11-utils xdotool openbox
+source tests/lib.sh
 build=build-bench
 bash scripts/build.sh "$build" -DCMAKE_BUILD_TYPE=Release -DKALENDIX_BUILD_BENCH=ON
 cmake --build "$build" --parallel "$(nproc)"
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
+x_server
+window_manager
 for box in "${boxes[@]}"; do
-    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-        bash -c 'openbox >/dev/null 2>&1 & sleep 1; exec "$0" "$1"' "$build/bench/kalendix_paste_bench" "$box"
+    QT_QPA_PLATFORM=xcb "$build/bench/kalendix_paste_bench" "$box"
 done

@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 runs=${1:-31}
 
 bash scripts/setup.sh xvfb xdotool
+source tests/lib.sh
 
 build=build-bench
 bash scripts/build.sh "$build" -DCMAKE_BUILD_TYPE=Release -DKALENDIX_BUILD_BENCH=ON
@@ -17,17 +18,8 @@ kalendix=$build/app/kalendix
 bare=$build/bench/kalendix_bare_window
 timer=$build/bench/kalendix_map_timer
 
-# Qt would otherwise make a runtime folder of its own in /tmp and say so on every start.
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-
 # A display of our own with no window manager, so that a program's top-level window is mapped by the program itself.
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-read -r -u "$displayfd" display_number
-export DISPLAY=:$display_number
-unset WAYLAND_DISPLAY
+x_server
 export QT_QPA_PLATFORM=xcb
 
 # One untimed start each, so that both find the libraries and fonts in the page cache.
@@ -35,8 +27,7 @@ export QT_QPA_PLATFORM=xcb
 "$timer" 200 "$bare" --text >/dev/null
 "$timer" 200 "$kalendix" >/dev/null
 
-results=$(mktemp)
-trap 'kill $xvfb 2>/dev/null || true; rm -f "$results"' EXIT
+results=$scratch/results
 for ((run = 1; run <= runs; ++run)); do
     echo "bare $("$timer" 500 "$bare")" >>"$results"
     echo "text $("$timer" 500 "$bare" --text)" >>"$results"

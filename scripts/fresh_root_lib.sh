@@ -49,6 +49,19 @@ root_prepare() { # PATH: makes PATH an empty folder, removing what an earlier ru
     echo "$path"
 }
 
+root_claim() { # NAME: prints a new root for this run, after clearing those that runs since killed left mounted
+    # The process id in a root's name tells whether the run that made it is still going.
+    local base root pid
+    base=$(realpath -m "${TMPDIR:-/tmp}")/kalendix-root
+    for root in "$base".*.*; do
+        pid=${root##*.}
+        [[ -d $root && $pid =~ ^[0-9]+$ ]] && ! kill -0 "$pid" 2>/dev/null || continue
+        echo "clearing $root, left by a run that ended before it could" >&2
+        root_remove "$root" || true
+    done
+    root_prepare "$base.$1.$$"
+}
+
 root_bind() { # ROOT HOST_PATH [ROOT_PATH]: binds a host folder inside ROOT, at the same path unless told
     mkdir -p "$1${3:-$2}"
     mount --bind "$2" "$1${3:-$2}"

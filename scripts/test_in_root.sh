@@ -16,7 +16,7 @@ source scripts/fresh_root_lib.sh
 mirror=$(bash scripts/debian_mirror.sh)
 cache=${KALENDIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kalendix}/apt-$release
 mkdir -p "$cache"
-root=$(root_prepare "$(mktemp -d "${TMPDIR:-/tmp}/kalendix-$release.XXXXXX")")
+root=$(root_claim "$release")
 roots_to_remove+=("$root")
 
 started=$SECONDS

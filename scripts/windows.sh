@@ -8,7 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh g++-mingw-w64-x86-64-posix ninja-build dpkg-dev python3 googletest wine wine64 nsis zip unzip \
-    icoutils xvfb xauth openbox xdotool
+    xvfb x11-utils openbox xdotool
+source tests/lib.sh
 prefix=$(bash scripts/windows_qt.sh)
 cache=${KALENDIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kalendix}
 build=build-windows
@@ -16,24 +17,21 @@ dist=dist/windows
 # Packages of an earlier version or build must not be mistaken for this one's.
 rm -rf "$build/packages" "$dist"
 mkdir -p "$build" "$dist"
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
 
 # Wine runs each test and the icon check; its own prefix in the cache, quiet, finding Qt's libraries on its path.
 # The MinGW runtime libraries lie where the cross compiler keeps them.
 runtime_dirs=$(for dll in libstdc++-6.dll libwinpthread-1.dll; do
     dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)"
 done | sort -u | paste -sd ';')
+wine_prefix "$cache/wine"
+export WINEPATH="$prefix/bin;$runtime_dirs"
 wine_wrapper=$PWD/$build/wine.sh
-cat >"$wine_wrapper" <<WRAPPER
-#!/usr/bin/env bash
-export WINEPREFIX="$cache/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPATH="$prefix/bin;$runtime_dirs"
-exec wine "\$@"
-WRAPPER
+{
+    echo '#!/usr/bin/env bash'
+    declare -p WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINEPATH
+    echo 'exec wine "$@"'
+} >"$wine_wrapper"
 chmod +x "$wine_wrapper"
-if [[ ! -f $cache/wine/system.reg ]]; then
-    WINEPREFIX="$cache/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init >/dev/null 2>&1
-fi
 
 start=$SECONDS
 "$prefix/bin/qt-cmake" -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -60,26 +58,16 @@ if ! "$standin/bin/qt-cmake" -S . -B "$native" -G Ninja -DKALENDIX_BUILD_TESTS=O
 fi
 echo "ok: configured as on Windows, with the Qt's own translation"
 
-# What Explorer shows of the executable: its icon and its version record.
-exe="$build/Kalendix v2.0.exe"
-record=$(wrestool -x --raw -t 16 "$exe" | strings -el | paste -sd ' ')
-for field in "FileVersion 1.00" "ProductVersion 1.00" "InternalName Kalendix v2.0" \
-    "OriginalFilename Kalendix v2.0.exe"; do
-    grep -qF "$field" <<<"$record" || { echo "FAIL: the version record lacks \"$field\": $record"; exit 1; }
-done
-# The copyright line names the author in Cyrillic, which the record must hold as configured.
-copyright=$(sed -n 's/.*"LegalCopyright", "\(.*\)"$/\1/p' "$build/resources/kalendix.rc")
-strings_utf16=$(wrestool -x --raw -t 16 "$exe" | iconv -f UTF-16LE -t UTF-8 -c | tr -d '\0')
-grep -qaF "LegalCopyright$copyright" <<<"$strings_utf16" ||
-    { echo "FAIL: the version record lacks the copyright \"$copyright\""; exit 1; }
-wrestool -l "$exe" | grep -q 'type=group_icon' || { echo "FAIL: the executable carries no icon"; exit 1; }
-echo "ok: the executable's icon and version record ($record; $copyright)"
+echo "== What Explorer shows of the executable: its icon and its version record, with the copyright as configured"
+bash tests/install/windows_resource.sh "$build/Kalendix v2.0.exe" \
+    "$(sed -n 's/.*"LegalCopyright", "\(.*\)"$/\1/p' "$build/resources/kalendix.rc")"
 
-# The widget suites need a display for Wine's windows; a large one, so that the designed places fit at 2x.
+# Wine's windows need a display with a window manager; a large one, so that the designed places fit at 2x.
+x_server 2560x2048x24
+window_manager
 start=$SECONDS
 echo "== Tests under Wine"
-xvfb-run -a -s "-screen 0 2560x2048x24 -nolisten tcp" bash -c \
-    'openbox >/dev/null 2>&1 & cd "$0" && ctest --output-on-failure' "$build"
+(cd "$build" && ctest --output-on-failure)
 echo "== Tests under Wine: $((SECONDS - start)) s"
 
 (cd "$build" && cpack -B "$PWD/packages" >/dev/null)
@@ -94,8 +82,6 @@ unzip -q "$dist/$name.zip" -d "$scratch"
 echo "== The zip's notices"
 bash tests/install/windows_notices.sh "$scratch/$name"
 echo "== The installer"
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-    bash tests/install/windows_installer.sh "$wine_wrapper" "$dist"/*.exe
+bash tests/install/windows_installer.sh "$wine_wrapper" "$dist"/*.exe
 echo "== A start without the platform plugin"
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-    bash -c 'openbox >/dev/null 2>&1 & bash tests/install/windows_start_failure.sh "$0"' "$dist"/*.zip
+bash tests/install/windows_start_failure.sh "$dist"/*.zip

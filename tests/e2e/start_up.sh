@@ -5,9 +5,7 @@
 set -uo pipefail
 program=${1:?usage: start_up.sh PROGRAM SCRIPTED_APP}
 scripted=${2:?usage: start_up.sh PROGRAM SCRIPTED_APP}
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-mkdir -m 0700 "$scratch/runtime"
+source "$(dirname "$0")/../lib.sh"
 cat >"$scratch/fonts.conf" <<'CONF'
 <?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "fonts.dtd">
@@ -15,20 +13,17 @@ cat >"$scratch/fonts.conf" <<'CONF'
 CONF
 sed -i "s|CACHE|$scratch/fontcache|" "$scratch/fonts.conf"
 
-passed=0 failed=0
-# CASE EXPECTED_STATUS EXPECTED_MESSAGE COMMAND...
-check() {
+starts() { # CASE EXPECTED_STATUS EXPECTED_MESSAGE COMMAND...
     local name=$1 expected=$2 message=$3
     shift 3
     local status=0
-    env -i PATH="$PATH" HOME="$scratch" XDG_RUNTIME_DIR="$scratch/runtime" LANG=C.UTF-8 \
+    env -i PATH="$PATH" HOME="$scratch" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" LANG=C.UTF-8 \
         ASAN_OPTIONS="${ASAN_OPTIONS:-}" LSAN_OPTIONS="${LSAN_OPTIONS:-}" \
         timeout 60 "$@" >"$scratch/out" 2>"$scratch/err" || status=$?
     if [[ $status == "$expected" ]] && { [[ -z $message ]] || grep -qF -- "$message" "$scratch/err"; }; then
-        passed=$((passed + 1))
+        pass
     else
-        failed=$((failed + 1))
-        echo "FAIL: $name: exit status $status (expected $expected), standard error:"
+        fail "$name: exit status $status (expected $expected), standard error:"
         sed 's/^/    /' "$scratch/err"
     fi
 }
@@ -36,29 +31,27 @@ check() {
 for platform in "DISPLAY=" "QT_QPA_PLATFORM=xcb DISPLAY=" "QT_QPA_PLATFORM=xcb DISPLAY=:9876" \
     "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=" "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=kalendix-none"; do
     # shellcheck disable=SC2086 # the words are the environment
-    check "$platform" 1 "cannot open a window" env $platform "$program"
-    grep -qF "окно не открыть" "$scratch/err" || { failed=$((failed + 1)); echo "FAIL: $platform: no Russian line"; }
-    grep -qF "Запустите программу в графическом сеансе" "$scratch/err" ||
-        { failed=$((failed + 1)); echo "FAIL: $platform: no word on what to do"; }
+    starts "$platform" 1 "cannot open a window" env $platform "$program"
+    grep -qF "окно не открыть" "$scratch/err" || fail "$platform: no Russian line"
+    grep -qF "Запустите программу в графическом сеансе" "$scratch/err" || fail "$platform: no word on what to do"
 done
 for factor in 0 0.0001 -2 nan inf 1e9 abc 0,1 1,5,0; do
-    check "QT_SCALE_FACTOR=$factor" 0 "QT_SCALE_FACTOR=\"$factor\" ignored" \
+    starts "QT_SCALE_FACTOR=$factor" 0 "QT_SCALE_FACTOR=\"$factor\" ignored" \
         env QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$factor "$scripted" run
-    grep -q '^days: [0-9]\+$' "$scratch/out" || { failed=$((failed + 1)); echo "FAIL: $factor: the run did not finish"; }
+    grep -q '^days: [0-9]\+$' "$scratch/out" || fail "$factor: the run did not finish"
 done
 # A usable factor is followed, unsaid, written with a point or with the decimal comma the message itself uses.
 for factor in 2:2 1,5:1.5 0.75:0.75; do
-    check "QT_SCALE_FACTOR=${factor%%:*}" 0 "" env QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=${factor%%:*} "$scripted" run
+    starts "QT_SCALE_FACTOR=${factor%%:*}" 0 "" \
+        env QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=${factor%%:*} "$scripted" run
     if grep -q QT_SCALE_FACTOR "$scratch/err" || ! grep -qx "scale: ${factor#*:}" "$scratch/out"; then
-        failed=$((failed + 1))
-        echo "FAIL: QT_SCALE_FACTOR=${factor%%:*}: reported, or not followed ($(grep '^scale' "$scratch/out"))"
+        fail "QT_SCALE_FACTOR=${factor%%:*}: reported, or not followed ($(grep '^scale' "$scratch/out"))"
     fi
 done
 # Qt's own words, read when first asked for, are Russian.
-grep -qF 'qt words: &Отменить действие' "$scratch/out" || { failed=$((failed + 1)); echo "FAIL: Qt's words are not Russian"; }
-check "no fonts" 0 "Install the fonts-paratype package" \
+grep -qF 'qt words: &Отменить действие' "$scratch/out" || fail "Qt's words are not Russian"
+starts "no fonts" 0 "Install the fonts-paratype package" \
     env QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE="$scratch/fonts.conf" "$scripted" run
-grep -q '^days: [0-9]\+$' "$scratch/out" || { failed=$((failed + 1)); echo "FAIL: no fonts: the run did not finish"; }
+grep -q '^days: [0-9]\+$' "$scratch/out" || fail "no fonts: the run did not finish"
 
-echo "$passed passed, $failed failed"
-((failed == 0))
+finish

@@ -3,11 +3,9 @@
 # calendar date that the zone shows at that instant. Exits 77 (skipped) without libfaketime.
 set -euo pipefail
 probe=${1:?usage: zones.sh CLOCK_PROBE}
+source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/fake_clock.sh"
-if ! faketime_library=$(fake_clock_library); then
-    echo "SKIP: libfaketime is not installed"
-    exit 77
-fi
+faketime_library=$(fake_clock_library) || lacks libfaketime
 
 zones=(UTC Europe/Moscow America/Sao_Paulo America/St_Johns Australia/Lord_Howe Pacific/Apia Pacific/Kiritimati
     Asia/Kathmandu)
@@ -29,13 +27,6 @@ date_value() { # YYYY-MM-DD -> days since 1899-12-30
     echo $(($(date -u -d "$1" +%s) / 86400 + 25569))
 }
 
-passed=0
-failed=0
-fail() {
-    echo "FAIL $*"
-    failed=$((failed + 1))
-}
-
 for zone in "${zones[@]}"; do
     for day in "${ordinary_days[@]}" ${shifted_days[$zone]}; do
         for time in "${times[@]}"; do
@@ -52,14 +43,9 @@ for zone in "${zones[@]}"; do
             fi
             shown=$(TZ=$zone date -d "@$epoch" +%F)
             expected_today=$(date_value "$shown")
-            if [[ $today != "$expected_today" ]]; then
-                fail "$zone $day $time: today $today, the zone shows $shown ($expected_today)"
-            else
-                passed=$((passed + 1))
-            fi
+            same "$zone $day $time: today, the zone showing $shown" "$today" "$expected_today"
         done
     done
 done
 echo "zones: ${#zones[@]}, instants checked: $((passed + failed))"
-echo "$passed passed, $failed failed"
-((failed == 0))
+finish

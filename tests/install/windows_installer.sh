@@ -6,17 +6,10 @@
 set -euo pipefail
 wine=${1:?usage: windows_installer.sh WINE_WRAPPER INSTALLER.exe}
 installer=${2:?usage: windows_installer.sh WINE_WRAPPER INSTALLER.exe}
-# The wrapper names its Wine prefix; a scratch copy of nothing but a fresh prefix keeps the check independent.
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot --init >/dev/null 2>&1
+source "$(dirname "$0")/../lib.sh"
+# The wrapper names its Wine prefix; a fresh prefix of nothing but the install keeps the check independent.
+wine_prefix "$scratch/prefix"
 target=$WINEPREFIX/drive_c/Program\ Files/Kalendix
-
-failures=0
-check() { # DESCRIPTION COMMAND...
-    if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
-}
 
 wine "$installer" /S
 wineserver -w
@@ -47,8 +40,4 @@ done
 left=$(cd "$WINEPREFIX/drive_c/Program Files" 2>/dev/null && find Kalendix -type f 2>/dev/null || true)
 check "the uninstaller removed every installed file ($(wc -l <<<"$installed") files)" test -z "$left"
 check "the Start-menu entry is gone" test ! -e "$shortcut"
-if ((failures)); then
-    echo "$failures failed"
-    exit 1
-fi
-echo "all passed"
+finish

@@ -12,12 +12,7 @@ if [[ ! -f $index ]]; then
     exit 1
 fi
 index_text=$(sed 's/\r$//' "$index")
-
-failures=0
-fail() {
-    echo "FAIL: $1"
-    failures=$((failures + 1))
-}
+source "$(dirname "$0")/../lib.sh"
 # notices FILE: the texts the index names under FILE, one a line.
 notices() {
     awk -v file="$1" 'found && /^    / { print substr($0, 5); next } found { exit } $0 == file { found = 1 }' \
@@ -38,6 +33,7 @@ for file in "${shipped[@]}"; do
         fail "$file: no notice in LICENSES/README.txt"
         continue
     fi
+    pass
     texts[$file]=""
     while IFS= read -r name; do
         if [[ -s $folder/LICENSES/$name ]]; then
@@ -68,13 +64,9 @@ for ((i = 0; i < ${#expected[@]}; i += 2)); do
         # shellcheck disable=SC2053 # the pattern is a glob
         [[ $file == $pattern ]] || continue
         matched=$((matched + 1))
-        grep -qF -- "$words" <<<"${texts[$file]-}" || fail "$file: its notices do not say \"$words\""
+        check "$file: its notices say \"$words\"" grep -qF -- "$words" <<<"${texts[$file]-}"
     done
     ((matched)) || fail "no file shipped matches $pattern"
 done
-
-if ((failures)); then
-    echo "$failures failed"
-    exit 1
-fi
-echo "ok: each of the ${#shipped[@]} files shipped has its licence and notices (${shipped[*]})"
+echo "files shipped: ${#shipped[@]} (${shipped[*]})"
+finish

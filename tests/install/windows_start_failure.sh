@@ -5,10 +5,9 @@
 # Usage: windows_start_failure.sh ZIP   (with a display and a window manager)
 set -euo pipefail
 zip=${1:?usage: windows_start_failure.sh ZIP}
-scratch=$(mktemp -d)
-export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
-wineboot --init >/dev/null 2>&1
+source "$(dirname "$0")/../lib.sh"
+wine_prefix "$scratch/prefix"
+at_exit 'wineserver -k 2>/dev/null'
 unzip -q "$zip" -d "$scratch/unpacked"
 program=$(find "$scratch/unpacked" -name 'Kalendix v2.0.exe' | head -n1)
 folder=$(dirname "$program")
@@ -26,10 +25,6 @@ done
 windows=$(xdotool search --onlyvisible --name '.' 2>/dev/null | while read -r id; do xdotool getwindowname "$id"; done |
     sort | paste -sd '|' || true)
 
-failures=0
-check() { # DESCRIPTION COMMAND...
-    if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
-}
 check "a box titled Kalendix appears (visible windows: ${windows:-none})" test -n "$box"
 check "it is the only window shown" test "$windows" = Kalendix
 if [[ -n $box ]]; then
@@ -55,9 +50,8 @@ looked_in=$(winepath -w "$folder/platforms" 2>/dev/null)
 check "it names the folder it looked in, $looked_in" grep -qF -- "$looked_in" <<<"$said"
 check "it says it in English too" grep -qF "cannot open a window: the Qt platform plugin qwindows.dll" <<<"$said"
 check "no word of X11 or Wayland" bash -c '! grep -qiE "DISPLAY|wayland|xcb|X11" <<<"$1"' _ "$said$shown"
-if ((failures)); then
-    echo "$failures failed; standard error:"
+if ((failed)); then
+    echo "standard error:"
     grep -v ':trace:' "$scratch/err" | sed 's/^/    /' | head -n 60
-    exit 1
 fi
-echo "all passed"
+finish

@@ -4,8 +4,8 @@
 set -uo pipefail
 wine=${1:?usage: wine_qtest.sh WINE TEST.exe [ARGUMENT...]}
 test_program=${2:?usage: wine_qtest.sh WINE TEST.exe [ARGUMENT...]}
-report=$(mktemp)
-trap 'rm -f "$report"' EXIT
+source "$(dirname "$0")/../lib.sh"
+report=$scratch/report
 "$wine" "$test_program" "${@:3}" -o "Z:${report//\//\\},txt"
 status=$?
 cat "$report"
