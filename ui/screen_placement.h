@@ -19,7 +19,8 @@ using FrameDesign =
     std::function<QRect(const QRect& screen, const QRect& available, QSize size, const QMargins& margins)>;
 
 // Puts a top-level window at its designed place before it is first shown, moved no further than its whole frame
-// needs to fit the screen's available area. After that the window stays wherever the user moves it.
+// needs to fit the screen's available area, by the best guess at the frame; and once more when it is first shown, by
+// the frame the window system gave it. After that the window stays wherever the user moves it.
 void placeWindow(QWidget* window, const FrameDesign& design);
 
 // The design of a window shown anew in the middle of the screen: its frame centred in the available area.

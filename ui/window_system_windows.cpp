@@ -2,7 +2,6 @@
 
 #include <QTimer>
 #include <QWidget>
-#include <QWindow>
 
 #include <shobjidl.h>
 #include <windows.h>
@@ -24,11 +23,10 @@ void keepOffTaskbar(QWidget* window)
     });
 }
 
-QMargins frameMarginsBeforeShowing(QWidget* window)
+// Windows decorates a window as it is made, and Qt knows the frame from then on.
+std::optional<QMargins> frameMarginsTold(QWidget* /*window*/)
 {
-    // This window system decorates a window as it is made, and Qt knows the frame from then on.
-    const QWindow* handle = window->windowHandle();
-    return handle ? handle->frameMargins() : QMargins();
+    return std::nullopt;
 }
 
 } // namespace kalendix

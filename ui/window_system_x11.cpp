@@ -1,26 +1,18 @@
 #include "window_system.h"
 
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QWidget>
-#include <QWindow>
 
 #include <xcb/xcb.h>
 
 #include <array>
-#include <chrono>
-#include <cmath>
 #include <cstdlib>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 namespace kalendix {
 
 namespace {
-
-// How long a window waits, before it is first shown, for the window manager to tell the frame it will get.
-constexpr qint64 frameAnswerWaitMilliseconds = 50;
 
 // The names this file asks the X server about, interned once for the connection: every round trip counts on a slow
 // or remote display.
@@ -29,13 +21,9 @@ struct Atoms
     xcb_connection_t* connection = nullptr;
     xcb_atom_t state = XCB_ATOM_NONE;
     xcb_atom_t skipTaskbar = XCB_ATOM_NONE;
-    xcb_atom_t requestFrameExtents = XCB_ATOM_NONE;
     xcb_atom_t frameExtents = XCB_ATOM_NONE;
-    xcb_atom_t supported = XCB_ATOM_NONE;
-    // Once the window manager has said it tells frames in advance, that holds; one that said so and then let the wait
-    // run out is not asked again.
-    bool framesTold = false;
-    bool answersLate = false;
+    // The frame the window manager last told for a window of this program: the best guess for the next one's.
+    std::optional<QMargins> lastFrame;
 };
 
 xcb_connection_t* x11Connection()
@@ -54,9 +42,7 @@ Atoms* atoms()
     static Atoms known;
     if (known.connection == connection)
         return &known;
-    const std::array<std::string_view, 5> names = {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR",
-                                                   "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS",
-                                                   "_NET_SUPPORTED"};
+    const std::array<std::string_view, 3> names = {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_FRAME_EXTENTS"};
     std::array<xcb_intern_atom_cookie_t, names.size()> cookies{};
     for (std::size_t i = 0; i < names.size(); ++i)
         cookies[i] = xcb_intern_atom(connection, 0, static_cast<uint16_t>(names[i].size()), names[i].data());
@@ -70,9 +56,7 @@ Atoms* atoms()
     known.connection = connection;
     known.state = interned[0];
     known.skipTaskbar = interned[1];
-    known.requestFrameExtents = interned[2];
-    known.frameExtents = interned[3];
-    known.supported = interned[4];
+    known.frameExtents = interned[2];
     return &known;
 }
 
@@ -115,56 +99,19 @@ void keepOffTaskbar(QWidget* window)
     xcb_flush(connection);
 }
 
-QMargins frameMarginsBeforeShowing(QWidget* window)
+std::optional<QMargins> frameMarginsTold(QWidget* window)
 {
-    const QWindow* handle = window->windowHandle();
-    const QMargins known = handle ? handle->frameMargins() : QMargins();
     Atoms* x11 = atoms();
-    if (!x11 || !known.isNull() || x11->requestFrameExtents == XCB_ATOM_NONE || x11->frameExtents == XCB_ATOM_NONE ||
-        x11->answersLate)
-        return known;
-    xcb_connection_t* connection = x11->connection;
-    const auto id = static_cast<xcb_window_t>(window->winId());
-    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, id), nullptr);
-    const xcb_window_t root = tree ? tree->root : xcb_window_t{XCB_WINDOW_NONE};
-    std::free(tree);
-    if (root == XCB_WINDOW_NONE)
-        return known;
-    // A window manager adds its frame only when the window is mapped. One that keeps to the desktop conventions
-    // (EWMH) says beforehand how large the frame will be, when asked: that answer, written on the window, is what
-    // Qt itself reads once the window is shown.
-    // Asked until it says yes: a manager that is not up yet may be by the next window.
-    if (!x11->framesTold)
-        for (const uint32_t atom : property(connection, root, x11->supported, XCB_ATOM_ATOM, 4096))
-            x11->framesTold = x11->framesTold || atom == x11->requestFrameExtents;
-    if (!x11->framesTold)
-        return known;
-
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = id;
-    message.type = x11->requestFrameExtents;
-    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                   reinterpret_cast<const char*>(&message));
-    xcb_flush(connection);
-    // A manager answers within a few milliseconds. The wait is short and bounded, as the window is not shown until it
-    // ends; a manager that lets it run out is not asked again, and its windows are placed by their size alone, as
-    // they are where no manager says.
-    QElapsedTimer waited;
-    waited.start();
-    do {
-        const std::vector<uint32_t> sides = property(connection, id, x11->frameExtents, XCB_ATOM_CARDINAL, 4);
-        if (sides.size() == 4) {
-            // Left, right, top, bottom, in the screen's pixels; the windows are laid out in Qt's scaled ones.
-            const qreal ratio = window->devicePixelRatioF();
-            const auto scaled = [ratio](uint32_t side) { return static_cast<int>(std::lround(side / ratio)); };
-            return {scaled(sides[0]), scaled(sides[2]), scaled(sides[1]), scaled(sides[3])};
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    } while (waited.elapsed() < frameAnswerWaitMilliseconds);
-    x11->answersLate = true;
-    return known;
+    if (!x11 || x11->frameExtents == XCB_ATOM_NONE)
+        return std::nullopt;
+    // A window manager that keeps to the desktop conventions (EWMH) writes the frame on the window as it frames it,
+    // before mapping it; Qt reads the same, but in its scaled pixels, rounded.
+    const std::vector<uint32_t> sides =
+        property(x11->connection, static_cast<xcb_window_t>(window->winId()), x11->frameExtents, XCB_ATOM_CARDINAL, 4);
+    if (sides.size() == 4)
+        x11->lastFrame = QMargins(static_cast<int>(sides[0]), static_cast<int>(sides[2]), static_cast<int>(sides[1]),
+                                  static_cast<int>(sides[3]));
+    return x11->lastFrame;
 }
 
 } // namespace kalendix

@@ -11,6 +11,8 @@ TEST(FittedStart, MovesAFrameNoFurtherThanItNeedsToFit)
         const char* name;
         int start, length, areaStart, areaLength;
         int expected;
+        int marginBefore = 0, marginAfter = 0;
+        double ratio = 1.0;
     } cases[] = {
         {"fits: stays", 357, 259, 0, 1280, 357},
         {"past the far edge: moved back to it", 1100, 259, 0, 1280, 1021},
@@ -21,7 +23,12 @@ TEST(FittedStart, MovesAFrameNoFurtherThanItNeedsToFit)
         {"screen left of the primary, fits", -1000, 259, -1920, 1920, -1000},
         {"screen left of the primary, past its far edge", -100, 259, -1920, 1920, -259},
         {"screen left of the primary, too long", -1000, 2000, -1920, 1920, -1920},
+        // 151 and 249 logical pixels are 227 and 374 device ones: to 601 of the 600 that round to 400.
+        {"at 1.5, ends on the far edge as logical pixels, past it as device ones: moved inside", 151, 249, 0, 400, 150,
+         0, 0, 1.5},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(fittedStart(c.start, c.length, c.areaStart, c.areaLength), c.expected) << c.name;
+        EXPECT_EQ(fittedStart(c.start, c.length, c.marginBefore, c.marginAfter, c.areaStart, c.areaLength, c.ratio),
+                  c.expected)
+            << c.name;
 }

@@ -118,11 +118,13 @@ inline QString placementFault(const QWidget* window, const QRect& designedFrame)
     }
     if (!area.contains(frame))
         return QStringLiteral("off the area: ") + where;
-    // Moved the least distance: it touches the edge it was pushed away from.
+    // Moved the least distance: it touches the edge it was pushed away from. Where a logical pixel is not one of the
+    // screen's, the screen's edge is known only as it rounds, and the frame may stop a logical pixel short of it.
+    const int slack = window->devicePixelRatioF() == 1.0 ? 0 : 1;
     const bool leastX =
-        designedFrame.left() == frame.left() || frame.left() == area.left() || frame.right() == area.right();
+        designedFrame.left() == frame.left() || frame.left() == area.left() || frame.right() >= area.right() - slack;
     const bool leastY =
-        designedFrame.top() == frame.top() || frame.top() == area.top() || frame.bottom() == area.bottom();
+        designedFrame.top() == frame.top() || frame.top() == area.top() || frame.bottom() >= area.bottom() - slack;
     return leastX && leastY ? QString() : QStringLiteral("moved further than needed: ") + where;
 }
 
