@@ -1,5 +1,6 @@
 """Drives the running program through AT-SPI, as a screen reader or a test robot would: finds the main window,
 presses "Start>>" and reads the days counted on the machine's own clock, then checks them against the calendar; opens
+Статистика from its menu item, presses its "Start>>" and reads the two lines it printed back from the window; opens
 the About window from its menu item and checks that it is a dialog.
 
 usage: atspi_client.py PROGRAM_NAME
@@ -43,6 +44,11 @@ def text_of(node):
     return text.getText(0, text.characterCount)
 
 
+def menu_item(window, name):
+    return wait_for(f"menu item {name}", lambda: next(
+        (node for node in descendants(window) if node.name == name), None))
+
+
 def main():
     application = wait_for("application on the accessibility bus", lambda: find_application(sys.argv[1]))
     window = wait_for("main window", lambda: next(
@@ -67,17 +73,29 @@ def main():
     if shown not in expected:
         sys.exit(f"FAIL: expected {expected[-1]} for {after}")
 
-    # The About window, opened from its menu item, is a dialog to a screen reader, not a bare frame.
-    item = wait_for("About menu item", lambda: next(
-        (node for node in descendants(window) if node.name == "О программе..."), None))
-    item.queryAction().doAction(0)
+    # Статистика's lines are painted, and are read back from the window after they were said.
     windows = lambda: (application.getChildAtIndex(i) for i in range(application.childCount))
+    menu_item(window, "Статистика").queryAction().doAction(0)
+    statistics = wait_for("Статистика window", lambda: next(
+        (node for node in windows() if node is not None and node.name == "Статистика"), None))
+    before = datetime.date.today()
+    next(node for node in descendants(statistics) if node.name == "Start").queryAction().doAction(0)
+    read_back = wait_for("Статистика's lines", lambda: statistics.description)
+    after = datetime.date.today()
+    print(f"Статистика: {read_back!r}")
+    expected = ["С начала третьего тысячелетия прошло  {}  дней\nС начала второго тысячелетия прошло  {}  дней".format(
+        (today - datetime.date(2001, 1, 1)).days, (today - datetime.date(1001, 1, 1)).days) for today in (before, after)]
+    if read_back not in expected:
+        sys.exit(f"FAIL: expected {expected[-1]!r}")
+
+    # The About window, opened from its menu item, is a dialog to a screen reader, not a bare frame.
+    menu_item(window, "О программе...").queryAction().doAction(0)
     about = wait_for("About window", lambda: next(
         (node for node in windows() if node is not None and node.name == "О программе..."), None))
     print(f"about: {about.name} ({about.getRoleName()})")
     if about.getRole() != pyatspi.ROLE_DIALOG:
         sys.exit("FAIL: the About window is not a dialog")
-    print("2 passed, 0 failed")
+    print("3 passed, 0 failed")
 
 
 main()

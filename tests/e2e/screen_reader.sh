@@ -75,6 +75,13 @@ chord() { # MODIFIER KEY
     sleep 0.15
     xdotool keyup "$1"
 }
+once() { # FROM_LINE TO_LINE PHRASE...: each said exactly once in that stretch of the log, which is over
+    local phrase count
+    for phrase in "${@:3}"; do
+        count=$(sed -n "$1,$2p" "$log" | spoken_in /dev/stdin 1 | grep -cF -- "$phrase" || true)
+        if ((count == 1)); then pass; else fail "Orca said $count times: $phrase"; fi
+    done
+}
 refuse() { # PATTERN: nothing said since the mark matches it
     if spoken | grep -qE -- "$1"; then
         fail "Orca said what matches $1:"
@@ -150,6 +157,7 @@ expect "Наберите день, месяц и год"
 xdotool key Escape
 
 step "the calendar: the day framed at each move"
+calendar_from=$((mark + 1))
 xdotool key F4
 expect "15 марта 1990, четверг"
 step "Right"
@@ -164,6 +172,12 @@ expect "23 февраля 1990, пятница"
 step "Enter: the date the field now holds"
 xdotool key Return
 expect "23.02.1990"
+# Each day once, and no table's row of bare numbers or cells said one by one.
+calendar_to=$mark
+once "$calendar_from" "$calendar_to" "15 марта 1990, четверг" "16 марта 1990, пятница" "23 марта 1990, пятница" \
+    "23 февраля 1990, пятница"
+mark=$((calendar_from - 1))
+refuse "^'[0-9]{1,2}\.'|not selected"
 
 step "Статистика from the menu"
 chord alt Cyrillic_ef
@@ -171,17 +185,29 @@ expect "Статистика"
 xdotool key Return
 expect "Показать, сколько дней прошло с начала тысячелетий"
 step "its Start: the two lines"
+lines_from=$((mark + 1))
+lines=("С начала третьего тысячелетия прошло  825  дней" "С начала второго тысячелетия прошло  366068  дней")
 xdotool key Return
-expect "С начала третьего тысячелетия прошло  825  дней" "С начала второго тысячелетия прошло  366068  дней"
+expect "${lines[@]}"
 
-step "the About window: its texts as it opens"
+step "the About window: its texts at every opening"
 chord alt F4
 expect "23.02.1990"
-chord alt Cyrillic_shcha
-expect "О программе..."
-step "О программе..."
-xdotool key Return
-expect "О программе..." "Программу написал..." "Иванов Иван Иванович" "Об ошибках в программе пишите на:" \
-    "kalendix@example.org" "Версия 2.0 2003 год."
+# Said once: the window closed and the field is heard again since.
+once "$lines_from" "$mark" "${lines[@]}"
+for opening in 1 2 3 4 5; do
+    step "О программе..., opening $opening"
+    chord alt Cyrillic_shcha
+    expect "О программе..."
+    step "its texts"
+    texts_from=$((mark + 1))
+    xdotool key Return
+    texts=("Программу написал..." "Иванов Иван Иванович" "Об ошибках в программе пишите на:" "kalendix@example.org"
+        "Версия 2.0 2003 год.")
+    expect "${texts[@]}"
+    chord alt F4
+    expect "23.02.1990"
+    once "$texts_from" "$(wc -l <"$log")" "${texts[@]}"
+done
 
 finish_listening
