@@ -535,10 +535,10 @@ void TestMainWindow::pickerEntries_data()
     // Backspace and Delete take one character, as in any text field; what is typed then goes where they left off.
     QTest::newRow("Backspace at the end")
         << WayIn::ClickEnd << QStringLiteral("\b\b\b\b1990") << Writing::Typed << enter << QDate(1990, 1, 31);
-    QTest::newRow("Delete at the start") << WayIn::Home << QStringLiteral("\x7f\x7f" "15") << Writing::Typed << enter
+    QTest::newRow("Delete at the start") << WayIn::Home << QStringLiteral("\u007f\u007f15") << Writing::Typed << enter
                                          << QDate(2001, 1, 15);
     QTest::newRow("Delete within the year")
-        << WayIn::ClickYear << QStringLiteral("\x7f" "9") << Writing::Typed << enter << QDate(2091, 1, 31);
+        << WayIn::ClickYear << QStringLiteral("\u007f9") << Writing::Typed << enter << QDate(2091, 1, 31);
     QTest::newRow("pasted with white space around")
         << WayIn::Start << QStringLiteral("\t15.03.1990\r\n") << Writing::CtrlV << enter << ides;
     QTest::newRow("typed 31.04.2001") << WayIn::ClickYear << QStringLiteral("31.04.2001") << Writing::Typed << enter
