@@ -774,13 +774,16 @@ void TestMainWindow::focusIsVisible()
 
 void TestMainWindow::staysOnScreen()
 {
-    const QMargins margins = m_window->windowHandle()->frameMargins();
-    const QPoint screenOrigin = m_window->screen()->geometry().topLeft();
-    const QRect designed(screenOrigin +
-                             QPoint(357 - margins.left(), 327 - m_window->menuBar()->height() - margins.top()),
-                         m_window->size().grownBy(margins));
-    const QString fault = test::placementFault(m_window.get(), designed);
-    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    // A window manager reports the frame after the window is shown, and the window is placed again then.
+    const auto fault = [this] {
+        const QMargins margins = m_window->windowHandle()->frameMargins();
+        const QPoint screenOrigin = m_window->screen()->geometry().topLeft();
+        const QRect designed(screenOrigin +
+                                 QPoint(357 - margins.left(), 327 - m_window->menuBar()->height() - margins.top()),
+                             m_window->size().grownBy(margins));
+        return test::placementFault(m_window.get(), designed);
+    };
+    QTRY_VERIFY2(fault().isEmpty(), qPrintable(fault()));
 }
 
 KALENDIX_WIDGET_TEST_MAIN(TestMainWindow)
