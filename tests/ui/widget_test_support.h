@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <functional>
@@ -103,7 +104,9 @@ inline bool showsFocusMark(QWidget* control)
 // it is moved into the area, or to its top-left corner when it is larger than the area.
 inline QString placementFault(const QWidget* window, const QRect& designedFrame)
 {
-    const QRect frame = window->frameGeometry();
+    // The platform window's own, with the margins the window manager last reported: the widget keeps its frame from
+    // its last move, which can come before the report.
+    const QRect frame = window->windowHandle()->frameGeometry();
     const QRect area = window->screen()->availableGeometry();
     QString where;
     QDebug(&where) << frame << "in the area" << area;
