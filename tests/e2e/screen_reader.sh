@@ -190,24 +190,20 @@ lines=("С начала третьего тысячелетия прошло  82
 xdotool key Return
 expect "${lines[@]}"
 
-step "the About window: its texts at every opening"
+step "the About window: its texts as it opens"
 chord alt F4
 expect "23.02.1990"
 # Said once: the window closed and the field is heard again since.
 once "$lines_from" "$mark" "${lines[@]}"
-for opening in 1 2 3 4 5; do
-    step "О программе..., opening $opening"
-    chord alt Cyrillic_shcha
-    expect "О программе..."
-    step "its texts"
-    texts_from=$((mark + 1))
-    xdotool key Return
-    texts=("Программу написал..." "Иванов Иван Иванович" "Об ошибках в программе пишите на:" "kalendix@example.org"
-        "Версия 2.0 2003 год.")
-    expect "${texts[@]}"
-    chord alt F4
-    expect "23.02.1990"
-    once "$texts_from" "$(wc -l <"$log")" "${texts[@]}"
-done
+step "О программе..."
+chord alt Cyrillic_shcha
+expect "О программе..."
+step "its texts"
+texts_from=$((mark + 1))
+xdotool key Return
+texts=("Программу написал..." "Иванов Иван Иванович" "Об ошибках в программе пишите на:" "kalendix@example.org"
+    "Версия 2.0 2003 год.")
+expect "${texts[@]}"
+once "$texts_from" "$(wc -l <"$log")" "${texts[@]}"
 
 finish_listening
