@@ -70,11 +70,8 @@ void Form3::showMillennia()
         const double today = m_clock();
         for (const std::string& line : millenniumLines(today))
             m_lines.append(QString::fromStdString(line));
-        // The lines are painted, not held by a control: a screen reader is told them once, and finds them in the
-        // window's description whenever it reads the window again.
-        const QString lines = m_lines.join(QLatin1Char('\n'));
-        setAccessibleDescription(lines);
-        announce(this, lines);
+        // The lines are painted, not held by a control: a screen reader is told them.
+        announce(this, m_lines.join(QLatin1Char('\n')));
         update();
     });
 }

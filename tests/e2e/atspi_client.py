@@ -1,6 +1,5 @@
 """Drives the running program through AT-SPI, as a screen reader or a test robot would: finds the main window,
 presses "Start>>" and reads the days counted on the machine's own clock, then checks them against the calendar; opens
-Статистика from its menu item, presses its "Start>>" and reads the two lines it printed back from the window; opens
 the About window from its menu item and checks that it is a dialog.
 
 usage: atspi_client.py PROGRAM_NAME
@@ -73,21 +72,7 @@ def main():
     if shown not in expected:
         sys.exit(f"FAIL: expected {expected[-1]} for {after}")
 
-    # Статистика's lines are painted, and are read back from the window after they were said.
     windows = lambda: (application.getChildAtIndex(i) for i in range(application.childCount))
-    menu_item(window, "Статистика").queryAction().doAction(0)
-    statistics = wait_for("Статистика window", lambda: next(
-        (node for node in windows() if node is not None and node.name == "Статистика"), None))
-    before = datetime.date.today()
-    next(node for node in descendants(statistics) if node.name == "Start").queryAction().doAction(0)
-    read_back = wait_for("Статистика's lines", lambda: statistics.description)
-    after = datetime.date.today()
-    print(f"Статистика: {read_back!r}")
-    expected = ["С начала третьего тысячелетия прошло  {}  дней\nС начала второго тысячелетия прошло  {}  дней".format(
-        (today - datetime.date(2001, 1, 1)).days, (today - datetime.date(1001, 1, 1)).days) for today in (before, after)]
-    if read_back not in expected:
-        sys.exit(f"FAIL: expected {expected[-1]!r}")
-
     # The About window, opened from its menu item, is a dialog to a screen reader, not a bare frame.
     menu_item(window, "О программе...").queryAction().doAction(0)
     about = wait_for("About window", lambda: next(
@@ -95,7 +80,7 @@ def main():
     print(f"about: {about.name} ({about.getRoleName()})")
     if about.getRole() != pyatspi.ROLE_DIALOG:
         sys.exit("FAIL: the About window is not a dialog")
-    print("3 passed, 0 failed")
+    print("2 passed, 0 failed")
 
 
 main()

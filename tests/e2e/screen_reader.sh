@@ -174,8 +174,7 @@ xdotool key Return
 expect "23.02.1990"
 # Each day once, and no table's row of bare numbers or cells said one by one.
 calendar_to=$mark
-once "$calendar_from" "$calendar_to" "15 марта 1990, четверг" "16 марта 1990, пятница" "23 марта 1990, пятница" \
-    "23 февраля 1990, пятница"
+once "$calendar_from" "$calendar_to" "16 марта 1990, пятница" "23 марта 1990, пятница" "23 февраля 1990, пятница"
 mark=$((calendar_from - 1))
 refuse "^'[0-9]{1,2}\.'|not selected"
 
@@ -185,7 +184,6 @@ expect "Статистика"
 xdotool key Return
 expect "Показать, сколько дней прошло с начала тысячелетий"
 step "its Start: the two lines"
-lines_from=$((mark + 1))
 lines=("С начала третьего тысячелетия прошло  825  дней" "С начала второго тысячелетия прошло  366068  дней")
 xdotool key Return
 expect "${lines[@]}"
@@ -193,8 +191,6 @@ expect "${lines[@]}"
 step "the About window: its texts as it opens"
 chord alt F4
 expect "23.02.1990"
-# Said once: the window closed and the field is heard again since.
-once "$lines_from" "$mark" "${lines[@]}"
 step "О программе..."
 chord alt Cyrillic_shcha
 expect "О программе..."
