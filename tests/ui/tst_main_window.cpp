@@ -484,11 +484,10 @@ QPoint pointAt(QLineEdit* field, int position)
 Q_DECLARE_METATYPE(WayIn)
 
 enum class Writing {
-    Typed,     // key by key
-    CtrlV,     // pasted with Ctrl+V
-    Menu,      // pasted with the context menu's paste
-    Middle,    // pasted from the selection with a middle click, where the platform has one (X11)
-    Assistive, // written through the accessibility interface, as assistive technology writes, with no key pressed
+    Typed,  // key by key
+    CtrlV,  // pasted with Ctrl+V
+    Menu,   // pasted with the context menu's paste
+    Middle, // pasted from the selection with a middle click, where the platform has one (X11)
 };
 Q_DECLARE_METATYPE(Writing)
 
@@ -526,8 +525,6 @@ void TestMainWindow::pickerEntries_data()
         << WayIn::ClickYear << QStringLiteral("15.03.1990") << Writing::Menu << enter << ides;
     QTest::newRow("pasted by the middle button into the date held")
         << WayIn::ClickYear << QStringLiteral("15.03.1990") << Writing::Middle << enter << ides;
-    QTest::newRow("written by assistive technology")
-        << WayIn::Start << QStringLiteral("15.03.1990") << Writing::Assistive << enter << ides;
     QTest::newRow("pasted with no-break spaces")
         << WayIn::Start << QStringLiteral("15\u00a003\u00a01990") << Writing::CtrlV << enter << ides;
     QTest::newRow("pasted with narrow no-break spaces")
@@ -640,11 +637,6 @@ void TestMainWindow::pickerEntries()
         QApplication::clipboard()->setText(typed, QClipboard::Selection);
         QTest::mouseClick(field, Qt::MiddleButton, {}, pointAt(field, clickAt[2]));
         break;
-    case Writing::Assistive: {
-        FIND_ACCESSIBLE(editable, field);
-        editable->setText(QAccessible::Value, typed);
-        break;
-    }
     case Writing::Menu:
         QApplication::clipboard()->setText(typed);
         // The menu runs a loop of its own: its paste is chosen from inside it.
