@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include <cmath>
 #include <utility>
@@ -149,7 +150,17 @@ void TestSideWindows::oneWindowPerCommand()
     QWidget* fresh = sideWindow(*m_window, action);
     QVERIFY(fresh);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QTRY_VERIFY((fresh->frameGeometry().center() - screen.center()).manhattanLength() <= 2);
+    const auto frameOf = [fresh] { return fresh->windowHandle()->frameGeometry(); };
+    QTRY_VERIFY2((frameOf().center() - screen.center()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("frame %1,%2 %3x%4 in %5x%6, widget frame %7,%8")
+                                .arg(frameOf().x())
+                                .arg(frameOf().y())
+                                .arg(frameOf().width())
+                                .arg(frameOf().height())
+                                .arg(screen.width())
+                                .arg(screen.height())
+                                .arg(fresh->frameGeometry().x())
+                                .arg(fresh->frameGeometry().y())));
     if (auto* millennium = qobject_cast<Form3*>(fresh))
         QVERIFY(millennium->printedLines().isEmpty());
 }
