@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+
 namespace kalendix {
 
 namespace {
@@ -22,6 +24,78 @@ class DialogRole final : public QObject
 {
 public:
     using QObject::QObject;
+};
+
+class PrintedTextHolder final : public QObject
+{
+public:
+    PrintedTextHolder(QObject* window, PrintedText printed)
+        : QObject(window)
+        , printed(std::move(printed))
+    {}
+
+    const PrintedText printed;
+};
+
+// A window with the text it prints: read-only, nothing selected, no cursor.
+class PrintedWindowAccessible final : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    PrintedWindowAccessible(QWidget* window, QAccessible::Role role, const PrintedTextHolder* holder)
+        : QAccessibleWidget(window, role)
+        , m_printed(holder->printed)
+    {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    void selection(int /*selectionIndex*/, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int /*startOffset*/, int /*endOffset*/) override {}
+    void removeSelection(int /*selectionIndex*/) override {}
+    void setSelection(int /*selectionIndex*/, int /*startOffset*/, int /*endOffset*/) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int /*position*/) override {}
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        if (startOffset > endOffset)
+            return {};
+        return m_printed.text().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(m_printed.text().size()); }
+    QString attributes(int /*offset*/, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+    QRect characterRect(int offset) const override
+    {
+        const QRect rect = m_printed.characterRect(offset);
+        return rect.isNull() ? rect : QRect(widget()->mapToGlobal(rect.topLeft()), rect.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        const QPoint local = widget()->mapFromGlobal(point);
+        for (int offset = 0, count = characterCount(); offset < count; ++offset)
+            if (m_printed.characterRect(offset).contains(local))
+                return offset;
+        return -1;
+    }
+    void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
+
+    using QAccessibleWidget::text;
+
+private:
+    const PrintedText m_printed;
 };
 
 // A calendar's grid of days as one control, not a table: a screen reader reads a table's whole row of bare numbers
@@ -233,8 +307,14 @@ void announceNow(QWidget* source, const QString& text, Urgency urgency)
 
 QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object)
 {
-    if (auto* window = qobject_cast<QWidget*>(object); window && childOfType<DialogRole>(window))
-        return new QAccessibleWidget(window, QAccessible::Dialog);
+    if (auto* window = qobject_cast<QWidget*>(object); window && window->isWindow()) {
+        // A window without a word of its own is what Qt's own interface would make it.
+        const QAccessible::Role role = childOfType<DialogRole>(window) ? QAccessible::Dialog : QAccessible::Client;
+        if (const auto* printed = childOfType<PrintedTextHolder>(window))
+            return new PrintedWindowAccessible(window, role, printed);
+        if (role == QAccessible::Dialog)
+            return new QAccessibleWidget(window, role);
+    }
     // A calendar's grid of days is asked for as the calendar is made, before anything could mark it.
     if (auto* grid = qobject_cast<QAbstractItemView*>(object);
         grid && qobject_cast<QCalendarWidget*>(grid->parentWidget()))
@@ -257,6 +337,12 @@ void declareDialog(QWidget* window)
 {
     if (!childOfType<DialogRole>(window))
         new DialogRole(window);
+}
+
+void declarePrintedText(QWidget* window, PrintedText printed)
+{
+    if (!childOfType<PrintedTextHolder>(window))
+        new PrintedTextHolder(window, std::move(printed));
 }
 
 void installAccessibleInterfaces()

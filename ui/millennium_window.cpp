@@ -30,6 +30,8 @@ constexpr TwipsRect command1Rect{4080, 600, 1215, 345};
 Form3::Form3(Clock clock, const Look& look)
     : m_clock(std::move(clock))
 {
+    declarePrintedText(this, {[this] { return m_lines.join(QLatin1Char('\n')); },
+                              [this](int offset) { return printedCharacterRect(offset); }});
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Статистика"));
     setWindowIcon(programIcon());
@@ -82,17 +84,38 @@ void Form3::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+// The lines stand one under the other from the window's top-left corner, as the design prints them.
+QPoint Form3::lineOrigin(int line) const
+{
+    return {0, line * fontMetrics().height()};
+}
+
+QRect Form3::printedCharacterRect(int offset) const
+{
+    if (offset < 0)
+        return {};
+    const QFontMetrics metrics = fontMetrics();
+    for (int line = 0; line < m_lines.size(); ++line) {
+        const QString& text = m_lines[line];
+        // Past a line's end stands the break to the next.
+        if (offset <= text.size()) {
+            const QString before = text.left(offset);
+            const int width = offset < text.size() ? metrics.horizontalAdvance(text.mid(offset, 1)) : 0;
+            return {lineOrigin(line) + QPoint(metrics.horizontalAdvance(before), 0), QSize(width, metrics.height())};
+        }
+        offset -= int(text.size()) + 1;
+    }
+    return {};
+}
+
 void Form3::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    const QFontMetrics metrics(font());
-    int top = 0;
-    for (const QString& line : std::as_const(m_lines)) {
-        painter.drawText(QPoint(0, top + metrics.ascent()), line);
-        top += metrics.height();
-    }
+    const int ascent = fontMetrics().ascent();
+    for (int line = 0; line < m_lines.size(); ++line)
+        painter.drawText(lineOrigin(line) + QPoint(0, ascent), m_lines[line]);
 }
 
 } // namespace kalendix

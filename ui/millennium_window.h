@@ -29,6 +29,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QPoint lineOrigin(int line) const;
+    // Where the character at an offset of the lines, joined by line breaks, stands in the window.
+    QRect printedCharacterRect(int offset) const;
+
     Clock m_clock;
     QPushButton* Command1 = nullptr;
     // Kept so that the window can draw them again whenever it is exposed.

@@ -185,6 +185,7 @@ xdotool key Return
 expect "Показать, сколько дней прошло с начала тысячелетий"
 step "its Start: the two lines"
 lines=("С начала третьего тысячелетия прошло  825  дней" "С начала второго тысячелетия прошло  366068  дней")
+lines_from=$((mark + 1))
 xdotool key Return
 expect "${lines[@]}"
 
@@ -201,5 +202,7 @@ texts=("Программу написал..." "Иванов Иван Ивано�
     "Версия 2.0 2003 год.")
 expect "${texts[@]}"
 once "$texts_from" "$(wc -l <"$log")" "${texts[@]}"
+# The lines are said as they are printed, not again as the text the window holds for a later read.
+once "$lines_from" "$(wc -l <"$log")" "${lines[@]}"
 
 finish_listening
