@@ -3,14 +3,12 @@
 #include "colours.h"
 #include "qt_versions.h"
 
-#include <QHash>
 #include <QIconEngine>
-#include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
+#include <QPushButton>
 #include <QStyleOption>
-
-#include <algorithm>
 
 namespace kalendix {
 
@@ -69,6 +67,31 @@ private:
     bool m_loaded = false;
 };
 
+// What the ring must stand out from: a button's face, or a field's (a line edit's, or a drop-down field's), in the
+// colour the control's palette gives the style to paint it with.
+enum class Face { Button, Field };
+
+void drawFocusRing(const QStyleOption* option, QPainter* painter, Face face)
+{
+    if (!(option->state & QStyle::State_HasFocus) || option->rect.isEmpty())
+        return;
+    const bool button = face == Face::Button;
+    const QColor shown = option->palette.color(button ? QPalette::Button : QPalette::Base);
+    // The text colour, not the highlight: a default button's outline is already drawn in the highlight colour.
+    QColor ring = option->palette.color(button ? QPalette::ButtonText : QPalette::Text);
+    if (contrastRatio(ring, shown) < 3.0)
+        ring =
+            contrastRatio(Qt::black, shown) >= contrastRatio(Qt::white, shown) ? QColor(Qt::black) : QColor(Qt::white);
+    painter->save();
+    QPen pen(ring, ProgramStyle::focusRingWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    constexpr qreal inset = ProgramStyle::focusRingWidth / 2.0;
+    painter->drawRect(QRectF(option->rect).adjusted(inset, inset, -inset, -inset));
+    painter->restore();
+}
+
 } // namespace
 
 QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option, const QWidget* widget) const
@@ -78,83 +101,20 @@ QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
     return QProxyStyle::standardIcon(standardIcon, option, widget);
 }
 
-size_t qHash(const ProgramStyle::FaceKey& key, size_t seed)
-{
-    return qHashMulti(seed, int(key.face), key.state, key.palette, key.size.width(), key.size.height());
-}
-
-template <typename Draw> QColor ProgramStyle::drawnFace(const QStyleOption* option, Face face, Draw draw) const
-{
-    const bool button = face == Face::Button;
-    const QColor fallback = option->palette.color(button ? QPalette::Button : QPalette::Base);
-    const FaceKey key{face, quint32(option->state), option->palette.cacheKey(), option->rect.size()};
-    if (const auto known = m_drawnFaces.constFind(key); known != m_drawnFaces.cend())
-        return *known;
-    // The face as the style draws it, not as the palette says: native styles paint some controls in colours of
-    // their own. The most common colour of the element drawn once aside, kept for every paint after.
-    QColor found = fallback;
-    QImage image(option->rect.size(), QImage::Format_ARGB32_Premultiplied);
-    if (!image.isNull()) {
-        image.fill(Qt::transparent);
-        QPainter aside(&image);
-        aside.translate(-option->rect.topLeft());
-        draw(&aside);
-        aside.end();
-        QHash<QRgb, int> counts;
-        for (int y = 0; y < image.height(); ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                if (qAlpha(line[x]) == 255)
-                    ++counts[line[x]];
-        }
-        if (!counts.isEmpty())
-            found = QColor::fromRgb(std::max_element(counts.cbegin(), counts.cend()).key());
-    }
-    // The palettes and states a program meets are few; a bound keeps a long session from collecting stale ones.
-    if (m_drawnFaces.size() >= 64)
-        m_drawnFaces.clear();
-    m_drawnFaces.insert(key, found);
-    return found;
-}
-
-template <typename Draw>
-void ProgramStyle::drawMarked(const QStyleOption* option, QPainter* painter, Face face, Draw draw) const
-{
-    ++m_depth;
-    draw(painter);
-    if (m_depth == 1 && (option->state & State_HasFocus) && !option->rect.isEmpty()) {
-        const bool button = face == Face::Button;
-        // The text colour, not the highlight: a default button's outline is already drawn in the highlight colour.
-        const QColor text = option->palette.color(button ? QPalette::ButtonText : QPalette::Text);
-        const QColor shown = drawnFace(option, face, draw);
-        QColor ring = text;
-        if (contrastRatio(text, shown) < 3.0)
-            ring = contrastRatio(Qt::black, shown) >= contrastRatio(Qt::white, shown) ? QColor(Qt::black)
-                                                                                      : QColor(Qt::white);
-        painter->save();
-        QPen pen(ring, focusRingWidth);
-        pen.setJoinStyle(Qt::MiterJoin);
-        painter->setPen(pen);
-        painter->setBrush(Qt::NoBrush);
-        constexpr qreal inset = focusRingWidth / 2.0;
-        painter->drawRect(QRectF(option->rect).adjusted(inset, inset, -inset, -inset));
-        painter->restore();
-    }
-    --m_depth;
-}
-
 void ProgramStyle::drawPrimitive(PrimitiveElement element,
                                  const QStyleOption* option,
                                  QPainter* painter,
                                  const QWidget* widget) const
 {
-    const auto draw = [&](QPainter* target) { QProxyStyle::drawPrimitive(element, option, target, widget); };
+    // Elements draw others through the style in turn, and only the outermost one carries the ring. Each element
+    // marked here is the one its own kind of control paints itself with; drawn as part of another control, it is
+    // that control's, whose own element carries the ring. So the control being painted decides, not how deep the
+    // drawing is.
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
     // A frameless line edit is the inner editor of a field drawn around it, which carries the ring itself.
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
-    if (element == PE_PanelLineEdit && frame && frame->lineWidth > 0)
-        drawMarked(option, painter, Face::Field, draw);
-    else
-        draw(painter);
+    if (element == PE_PanelLineEdit && frame && frame->lineWidth > 0 && qobject_cast<const QLineEdit*>(widget))
+        drawFocusRing(option, painter, Face::Field);
 }
 
 void ProgramStyle::drawControl(ControlElement element,
@@ -162,11 +122,9 @@ void ProgramStyle::drawControl(ControlElement element,
                                QPainter* painter,
                                const QWidget* widget) const
 {
-    const auto draw = [&](QPainter* target) { QProxyStyle::drawControl(element, option, target, widget); };
-    if (element == CE_PushButton)
-        drawMarked(option, painter, Face::Button, draw);
-    else
-        draw(painter);
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element == CE_PushButton && qobject_cast<const QPushButton*>(widget))
+        drawFocusRing(option, painter, Face::Button);
 }
 
 void ProgramStyle::drawComplexControl(ComplexControl control,
@@ -174,11 +132,9 @@ void ProgramStyle::drawComplexControl(ComplexControl control,
                                       QPainter* painter,
                                       const QWidget* widget) const
 {
-    const auto draw = [&](QPainter* target) { QProxyStyle::drawComplexControl(control, option, target, widget); };
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
     if (control == CC_ComboBox)
-        drawMarked(option, painter, Face::Field, draw);
-    else
-        draw(painter);
+        drawFocusRing(option, painter, Face::Field);
 }
 
 } // namespace kalendix

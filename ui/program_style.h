@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QColor>
-#include <QHash>
 #include <QProxyStyle>
-#include <QSize>
 
 namespace kalendix {
 
@@ -39,29 +36,6 @@ public:
                             const QStyleOptionComplex* option,
                             QPainter* painter,
                             const QWidget* widget = nullptr) const override;
-
-    // What the ring must stand out from, as the style draws it: a button's face, or a field's (a line edit's, or a
-    // drop-down field's).
-    enum class Face { Button, Field };
-    struct FaceKey
-    {
-        Face face;
-        quint32 state;
-        qint64 palette;
-        QSize size;
-        bool operator==(const FaceKey&) const = default;
-    };
-
-private:
-    template <typename Draw> void drawMarked(const QStyleOption* option, QPainter* painter, Face face, Draw draw) const;
-    template <typename Draw> QColor drawnFace(const QStyleOption* option, Face face, Draw draw) const;
-
-    // Elements draw others through this style in turn; only the outermost one carries the ring.
-    mutable int m_depth = 0;
-    // The faces the style has drawn, by element, state, palette and size.
-    mutable QHash<FaceKey, QColor> m_drawnFaces;
 };
-
-size_t qHash(const ProgramStyle::FaceKey& key, size_t seed = 0);
 
 } // namespace kalendix

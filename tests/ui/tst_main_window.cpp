@@ -738,9 +738,18 @@ void TestMainWindow::focusIsVisible()
     QFETCH(bool, dark);
 
     const QPalette light = QApplication::palette();
-    // The rows after this one, and the other tests, see the palette they started with, whether this row passes or not.
-    const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+    const QString platformStyle = qobject_cast<const QProxyStyle*>(QApplication::style())->baseStyle()->name();
+    // The rows after this one, and the other tests, see the palette and style they started with, whether this row
+    // passes or not.
+    const auto restore = qScopeGuard([&light, dark, platformStyle] {
+        if (dark)
+            QApplication::setStyle(new ProgramStyle(QStyleFactory::create(platformStyle)));
+        QApplication::setPalette(light);
+    });
     if (dark) {
+        // A dark palette as a style that paints from the palette shows it: Windows' own style draws its faces from
+        // the system's theme whatever the palette says, as Qt documents.
+        QApplication::setStyle(new ProgramStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
         QPalette colours = light;
         for (const auto role :
              {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::Midlight, QPalette::ToolTipBase})
