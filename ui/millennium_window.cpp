@@ -30,8 +30,8 @@ constexpr TwipsRect command1Rect{4080, 600, 1215, 345};
 Form3::Form3(Clock clock, const Look& look)
     : m_clock(std::move(clock))
 {
-    declarePrintedText(this, {[this] { return m_lines.join(QLatin1Char('\n')); },
-                              [this](int offset) { return printedCharacterRect(offset); }});
+    declarePrintedText(this,
+                       {[this] { return printedText(); }, [this](int offset) { return printedCharacterRect(offset); }});
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Статистика"));
     setWindowIcon(programIcon());
@@ -73,7 +73,7 @@ void Form3::showMillennia()
         for (const std::string& line : millenniumLines(today))
             m_lines.append(QString::fromStdString(line));
         // The lines are painted, not held by a control: a screen reader is told them.
-        announce(this, m_lines.join(QLatin1Char('\n')));
+        announce(this, printedText());
         update();
     });
 }
@@ -88,6 +88,11 @@ void Form3::showEvent(QShowEvent* event)
 QPoint Form3::lineOrigin(int line) const
 {
     return {0, line * fontMetrics().height()};
+}
+
+QString Form3::printedText() const
+{
+    return m_lines.join(QLatin1Char('\n'));
 }
 
 QRect Form3::printedCharacterRect(int offset) const

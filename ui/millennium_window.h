@@ -30,7 +30,9 @@ protected:
 
 private:
     QPoint lineOrigin(int line) const;
-    // Where the character at an offset of the lines, joined by line breaks, stands in the window.
+    // The lines as one text, a line break between each two.
+    QString printedText() const;
+    // Where the character at an offset of that text stands in the window.
     QRect printedCharacterRect(int offset) const;
 
     Clock m_clock;

@@ -30,29 +30,23 @@ def descendants(node):
         yield from descendants(child)
 
 
-def find_application(name):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        application = desktop.getChildAtIndex(i)
-        if application is not None and application.name == name:
-            return application
-    return None
-
-
 def text_of(node):
     text = node.queryText()
     return text.getText(0, text.characterCount)
 
 
-def menu_item(window, name):
-    return wait_for(f"menu item {name}", lambda: next(
-        (node for node in descendants(window) if node.name == name), None))
+def children(node):
+    return (node.getChildAtIndex(i) for i in range(node.childCount))
+
+
+def named(root, name, among=descendants):
+    return wait_for(name, lambda: next(
+        (node for node in among(root) if node is not None and node.name == name), None))
 
 
 def main():
-    application = wait_for("application on the accessibility bus", lambda: find_application(sys.argv[1]))
-    window = wait_for("main window", lambda: next(
-        (node for node in descendants(application) if node.name == "Kalendix v 2.0"), None))
+    application = named(pyatspi.Registry.getDesktop(0), sys.argv[1], children)
+    window = named(application, "Kalendix v 2.0")
     print(f"window: {window.name} ({window.getRoleName()})")
     # A caption bears the name of the box it labels: the controls are the nodes that are not labels.
     nodes = {node.name: node for node in descendants(window) if node.getRole() != pyatspi.ROLE_LABEL}
@@ -73,22 +67,17 @@ def main():
     if shown not in expected:
         sys.exit(f"FAIL: expected {expected[-1]} for {after}")
 
-    windows = lambda: (application.getChildAtIndex(i) for i in range(application.childCount))
     # The lines Статистика prints are painted, not held by a control: they stay readable as the window's text.
-    menu_item(window, "Статистика").queryAction().doAction(0)
-    statistics = wait_for("Статистика", lambda: next(
-        (node for node in windows() if node is not None and node.name == "Статистика"), None))
-    statistics_start = wait_for("its Start", lambda: next(
-        (node for node in descendants(statistics) if node.name == "Start"), None))
-    statistics_start.queryAction().doAction(0)
+    named(window, "Статистика").queryAction().doAction(0)
+    statistics = named(application, "Статистика", children)
+    named(statistics, "Start").queryAction().doAction(0)
     printed = wait_for("the printed lines", lambda: text_of(statistics))
     print(f"Статистика: {printed!r}")
     if not printed.startswith("С начала третьего тысячелетия прошло") or "\nС начала второго" not in printed:
         sys.exit("FAIL: Статистика's lines are not its text")
     # The About window, opened from its menu item, is a dialog to a screen reader, not a bare frame.
-    menu_item(window, "О программе...").queryAction().doAction(0)
-    about = wait_for("About window", lambda: next(
-        (node for node in windows() if node is not None and node.name == "О программе..."), None))
+    named(window, "О программе...").queryAction().doAction(0)
+    about = named(application, "О программе...", children)
     print(f"about: {about.name} ({about.getRoleName()})")
     if about.getRole() != pyatspi.ROLE_DIALOG:
         sys.exit("FAIL: the About window is not a dialog")

@@ -150,17 +150,13 @@ void TestSideWindows::oneWindowPerCommand()
     QWidget* fresh = sideWindow(*m_window, action);
     QVERIFY(fresh);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const auto frameOf = [fresh] { return fresh->windowHandle()->frameGeometry(); };
-    QTRY_VERIFY2((frameOf().center() - screen.center()).manhattanLength() <= 2,
-                 qPrintable(QStringLiteral("frame %1,%2 %3x%4 in %5x%6, widget frame %7,%8")
-                                .arg(frameOf().x())
-                                .arg(frameOf().y())
-                                .arg(frameOf().width())
-                                .arg(frameOf().height())
-                                .arg(screen.width())
-                                .arg(screen.height())
-                                .arg(fresh->frameGeometry().x())
-                                .arg(fresh->frameGeometry().y())));
+    const auto where = [fresh, screen] {
+        QString text;
+        QDebug(&text) << fresh->windowHandle()->frameGeometry() << "widget's" << fresh->frameGeometry() << screen;
+        return text;
+    };
+    QTRY_VERIFY2((fresh->windowHandle()->frameGeometry().center() - screen.center()).manhattanLength() <= 2,
+                 qPrintable(where()));
     if (auto* millennium = qobject_cast<Form3*>(fresh))
         QVERIFY(millennium->printedLines().isEmpty());
 }
